@@ -1,0 +1,15 @@
+#include "core/seams/clock.h"
+
+#include <ctime>
+
+namespace velmora {
+
+DateTime SystemClock::now() const {
+    const std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour,
+            tm.tm_min,         tm.tm_sec,     tm.tm_wday};
+}
+
+} // namespace velmora
