@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lang/language.h"
 #include "core/project/home.h"
 
 namespace velmora {
@@ -8,6 +9,7 @@ namespace velmora {
 // Each subsystem adds its part here; a test builds its own Workspace, and two can coexist.
 struct Workspace {
     HomeFolder home;
+    Language language;
 };
 
 } // namespace velmora

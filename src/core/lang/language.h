@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+// The language table: row 0 is the header (fields 2... name the languages), row n holds
+// message n: its number, where it is used, then one text per language.
+struct LanguageTable {
+    std::vector<std::vector<std::string>> rows;
+};
+
+// The table with the indices the session keeps: the chosen language and the two the
+// language editor shows.
+struct Language {
+    LanguageTable table;
+    int current = 0;
+    int edited = 0;
+    int comparison = 0;
+
+    // Message n in the current language (see TextoMensagem).
+    std::string text(int number, std::string_view arguments = {}) const;
+};
+
+// The text of message `number` in language `language`, with the placeholders [0] ... [9]
+// filled from the ";"-separated `arguments`. A number past the table or a placeholder that
+// is missing gives the failure text: language name, " [", number, " ]", " com Falha".
+std::string TextoMensagem(const LanguageTable& table, int language, int number,
+                          std::string_view arguments = {});
+
+} // namespace velmora
