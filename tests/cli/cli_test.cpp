@@ -1,0 +1,36 @@
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace velmora::cli {
+namespace {
+
+struct Run {
+    int status;
+    std::string out, err;
+};
+
+Run run(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = runCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Cli, HelpListsTheCommonOptions) {
+    const auto r = run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("--map FILE"), std::string::npos);
+}
+
+TEST(Cli, UnknownCommandAndMissingValuesAreErrors) {
+    EXPECT_EQ(run({"no-such-command"}).status, 2);
+    EXPECT_EQ(run({}).status, 2);
+    const auto r = run({"address", "--map"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("--map"), std::string::npos);
+}
+
+} // namespace
+} // namespace velmora::cli
