@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/lang/language.h"
+#include "core/operands/operand_tables.h"
 #include "core/project/home.h"
 
 namespace velmora {
@@ -10,6 +11,7 @@ namespace velmora {
 struct Workspace {
     HomeFolder home;
     Language language;
+    OperandTables operands; // memory map and operand limit table
 };
 
 } // namespace velmora
