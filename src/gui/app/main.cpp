@@ -42,8 +42,14 @@ int main(int argc, char** argv) {
                                         QStringLiteral("DIR"));
     const QCommandLineOption noSplash(QStringLiteral("no-splash"),
                                       QStringLiteral("Start without the splash window."));
+    const QCommandLineOption pageOption(QStringLiteral("page"),
+                                        QStringLiteral("Page to show first: 0 start, 1 ladder, "
+                                                       "2 instruction list, 3 HMI (for "
+                                                       "screenshots)."),
+                                        QStringLiteral("N"));
     parser.addOption(homeOption);
     parser.addOption(noSplash);
+    parser.addOption(pageOption);
     parser.process(app);
 
     std::optional<fs::path> homeArg;
@@ -68,6 +74,11 @@ int main(int argc, char** argv) {
         window = std::make_unique<velmora::gui::MainWindow>(options);
         app.setErrorHandler(
             [w = window.get()](const std::string& what) { w->handleUnexpectedError(what); });
+        const int page = parser.value(pageOption).toInt();
+        if (page >= velmora::gui::MainWindow::StartPage &&
+            page <= velmora::gui::MainWindow::HmiPage) {
+            window->showPage(static_cast<velmora::gui::MainWindow::Page>(page));
+        }
         window->show();
     };
 

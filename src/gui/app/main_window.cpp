@@ -25,7 +25,7 @@ MainWindow::MainWindow(const StartupOptions& options, QWidget* parent)
     : QMainWindow(parent), qtPrompts_(this) {
     setObjectName(QStringLiteral("MainWindow"));
     ws_.home.path = options.home;
-    resize(1024, 720);
+    resize(1280, 800);
 
     buildMenus();
     buildToolBars();
