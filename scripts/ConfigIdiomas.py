@@ -42,7 +42,7 @@ ROWS = r"""
 13|Janela principal - menu miEdicao e item miEditar dos menus de contexto do ladder|&Editar|&Edit
 14|Janela principal - menu miExibir|E&xibir|&View
 15|Janela principal - menu miFerramentas|&Ferramentas|&Tools
-16|Janela principal - menu miCLP|&CLP|&PLC
+16|Janela principal - menu miCLP|&CLP|P&LC
 17|Janela principal - menu miConfiguracoes|C&onfigurações|&Settings
 18|Janela principal - menu miAjuda|A&juda|&Help
 19|Menu Projeto - item miNovo|&Novo|&New
@@ -51,7 +51,7 @@ ROWS = r"""
 22|Menu Projeto - item miSalvar|&Salvar|&Save
 23|Menu Projeto - item miSalvarComo|Salvar &como...|Save &as...
 24|Menu Projeto - item miImprimir|&Imprimir...|&Print...
-25|Menu Projeto - item miSair. Também o botão de fechar da tabela de receitas (BitBtn1)|&Sair|E&xit
+25|Menu Projeto - item miSair. Também o botão de fechar da tabela de receitas (BitBtn1)|Sai&r|E&xit
 26|Menu Editar - item miInserirLogica. Também o título da caixa que pede a posição da nova lógica (sem &)|Inserir lógica|Insert logic
 27|Menu Editar - item miIrParLogica|Ir para lógica...|Go to logic...
 28|Menu Editar - item miCopiarLogica|Copiar lógica|Copy logic
@@ -78,11 +78,11 @@ ROWS = r"""
 49|Menu Ferramentas - item miTabeladeSimbolos|Tabela de símbolos|Symbol table
 50|Menu Ferramentas - item miTabeladeCompartilhamento|Tabela de compartilhamento|Sharing table
 51|Menu Ferramentas - item miTabeladeReceitas. Também no título "Velmora - " + texto da caixa que pede um operando da receita (sem &)|Tabela de receitas|Recipe table
-52|Menu Ferramentas - item miBuscaInstrucao|Busca instrução|Search instruction
-53|Menu Ferramentas - item miProximaBuscaIbstrucao|Próxima busca instrução|Next instruction search
-54|Menu Ferramentas - item miBuscaOperando|Busca operando|Search operand
-55|Menu Ferramentas - item miProximaBuscaOperando|Próxima busca operando|Next operand search
-56|Menu Ferramentas - item miSubstituirOperando. Também o título da janela TFrmSubstituiEndereco (sem &)|Substituir operando|Replace operand
+52|Menu Editar - item miBuscaInstrucao|Busca instrução|Search instruction
+53|Menu Editar - item miProximaBuscaIbstrucao|Próxima busca instrução|Next instruction search
+54|Menu Editar - item miBuscaOperando|Busca operando|Search operand
+55|Menu Editar - item miProximaBuscaOperando|Próxima busca operando|Next operand search
+56|Menu Editar - item miSubstituirOperando. Também o título da janela TFrmSubstituiEndereco (sem &)|Substituir operando|Replace operand
 57|Menu CLP - item miConectar|&Conectar|&Connect
 58|Menu CLP - item miDesconectar|&Desconectar|&Disconnect
 59|Menu CLP - item miDownLoad|Do&wnload|Do&wnload
@@ -419,7 +419,7 @@ ROWS = r"""
 390|Tabela de símbolos - botão bitbtnApagar|Apagar linha|Delete row
 391|Tabela de símbolos - botão BitBtnImprimir|Imprimir|Print
 392|Tabela de símbolos - botão BitBtnFechar|Fechar|Close
-393|Menu Ferramentas - item miBuscaOperandoPorSimbolo|Busca operando por simbolo|Search operand by symbol
+393|Menu Editar - item miBuscaOperandoPorSimbolo|Busca operando por simbolo|Search operand by symbol
 394|Ladder - título da caixa que pede o título da lógica|Título da lógica|Logic title
 395|Ladder - pergunta da caixa que pede o título da lógica (até 50 caracteres)|Digite o título da lógica:|Enter the logic title:
 396|Menu de contexto de temporizador - Preset: pergunta da caixa de entrada|Digite o preset do temporizador:|Enter the timer preset:
