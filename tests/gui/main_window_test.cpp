@@ -6,6 +6,7 @@
 #include "support/scripted_prompts.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -39,14 +40,22 @@ class MainWindowTest : public QObject {
 
 private:
     QTemporaryDir home_;
+    test::ScriptedPrompts startupPrompts_;
     std::unique_ptr<MainWindow> window_;
 
-private slots:
-    void init() {
-        window_ = std::make_unique<MainWindow>(StartupOptions{home_.path().toStdString(), {}});
+    void open() {
+        window_ = std::make_unique<MainWindow>(
+            StartupOptions{home_.path().toStdString(), {}, &startupPrompts_});
         window_->show();
     }
-    void cleanup() { window_.reset(); }
+
+private slots:
+    void init() { open(); }
+    void cleanup() {
+        window_.reset();
+        QFile::remove(home_.filePath("ConfigIdiomas.txt"));
+        startupPrompts_.shown.clear();
+    }
 
     void hasTheNamedComponentsAndBothPages() {
         QVERIFY(window_->findChild<QToolButton*>("TbCompila"));
@@ -76,11 +85,30 @@ private slots:
         QVERIFY(!window_->findChild<QMenu*>("miCLP")->menuAction()->isVisible());
     }
 
-    void captionsComeFromTheLanguageTable() {
-        // With no table read, every caption is the lookup's failure text for its number.
+    void withoutALanguageTableCaptionsShowTheFailureText() {
+        QCOMPARE(startupPrompts_.shown.size(), size_t(1));
+        QCOMPARE(startupPrompts_.shown[0].text,
+                 std::string("Falha na abertura do arquivo de Idiomas"));
         QCOMPARE(window_->findChild<QMenu*>("miProjeto")->title(), QString(" [12 ] com Falha"));
         QCOMPARE(window_->findChild<QAction*>("TbCompila")->toolTip(),
                  QString(" [133 ] com Falha"));
+    }
+
+    void captionsComeFromTheStartupFolderTable() {
+        window_.reset();
+        QFile file(home_.filePath("ConfigIdiomas.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("ID;Local;Portugu\xEAs;\r\n");
+        for (int n = 1; n <= 200; ++n) {
+            file.write(QByteArray::number(n) + ";x;Texto " + QByteArray::number(n) + ";\r\n");
+        }
+        file.write("12;x;&Projeto;\r\n"); // a row past the table: never looked up
+        file.close();
+        startupPrompts_.shown.clear();
+        open();
+        QVERIFY(startupPrompts_.shown.empty());
+        QCOMPARE(window_->findChild<QMenu*>("miProjeto")->title(), QString("Texto 12"));
+        QCOMPARE(window_->findChild<QAction*>("TbCompila")->toolTip(), QString("Texto 133"));
     }
 
     void aboutShowsTheSplashWithTheVersion() {

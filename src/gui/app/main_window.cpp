@@ -1,6 +1,7 @@
 #include "gui/app/main_window.h"
 
 #include "core/lang/captions.h"
+#include "core/session/session.h"
 #include "gui/adapters/qt_text.h"
 #include "gui/app/instruction_list_window.h"
 #include "gui/app/menu_builder.h"
@@ -25,6 +26,9 @@ MainWindow::MainWindow(const StartupOptions& options, QWidget* parent)
     : QMainWindow(parent), qtPrompts_(this) {
     setObjectName(QStringLiteral("MainWindow"));
     ws_.home.path = options.home;
+    if (options.prompts != nullptr) {
+        prompts_ = options.prompts;
+    }
     resize(1280, 800);
 
     buildMenus();
@@ -44,6 +48,7 @@ MainWindow::MainWindow(const StartupOptions& options, QWidget* parent)
 
     frmListadeInstrucao_ = new TFrmListadeInstrucao(this);
 
+    startSession(ws_, prompts());
     applyNoProjectState();
     retranslate();
 }
@@ -351,6 +356,11 @@ void MainWindow::showPage(Page page) {
 
 MainWindow::Page MainWindow::currentPage() const {
     return static_cast<Page>(notebook_->currentIndex());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    endSession(ws_, prompts());
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -22,6 +22,7 @@ class USplash;
 struct StartupOptions {
     std::filesystem::path home;        // the start-up folder
     std::filesystem::path shippedData; // the installed data/ to seed it from
+    Prompts* prompts = nullptr;        // boxes go here instead of real ones (tests)
 };
 
 // The main window: menus, tool bars, the page notebook and the status bar. It owns the
@@ -56,6 +57,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();

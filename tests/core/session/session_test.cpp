@@ -1,0 +1,45 @@
+#include "core/session/session.h"
+
+#include "core/workspace.h"
+#include "support/scripted_prompts.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <unistd.h>
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ws.home.path =
+            fs::temp_directory_path() / ("velmora-session-" + std::to_string(::getpid()));
+        fs::remove_all(ws.home.path);
+        fs::create_directories(ws.home.path);
+    }
+    void TearDown() override { fs::remove_all(ws.home.path); }
+    Workspace ws;
+    test::ScriptedPrompts prompts;
+};
+
+TEST_F(SessionTest, ReadsTheLanguageTableOfTheStartupFolder) {
+    std::ofstream(ws.home.languageFile(), std::ios::binary)
+        << "ID;Local;Portugu\xEAs;English;\r\n1;t;Um;One;\r\n";
+    startSession(ws, prompts);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(ws.language.text(1), "Um");
+}
+
+TEST_F(SessionTest, AMissingLanguageTableIsReportedAndStartUpGoesOn) {
+    startSession(ws, prompts);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "Falha na abertura do arquivo de Idiomas");
+    EXPECT_EQ(prompts.shown[0].kind, Prompts::Kind::Plain);
+}
+
+} // namespace
+} // namespace velmora
