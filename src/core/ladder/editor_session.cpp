@@ -2,10 +2,6 @@
 
 namespace velmora::ladder {
 
-EditorSession::EditorSession() {
-    reset();
-}
-
 void EditorSession::reset() {
     LimpaPrograma(program);
     workingCopy = NovaLogica();

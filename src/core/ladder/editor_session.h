@@ -38,7 +38,8 @@ inline constexpr const char* kTextoLimiteLogicas =
 
 class EditorSession {
 public:
-    EditorSession();
+    // A cleared program and no logic open (inline, like the program's own constructor).
+    EditorSession() { workingCopy.number = -1; }
 
     TPrograma program;   // the edited program
     TLogica workingCopy; // number -1 when no logic is open

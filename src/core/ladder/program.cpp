@@ -7,10 +7,6 @@
 
 namespace velmora::ladder {
 
-TPrograma::TPrograma() : logics(2) {
-    logics[1].number = 1;
-}
-
 TLogica NovaLogica() {
     return TLogica{};
 }

@@ -98,7 +98,9 @@ struct TPrograma {
     std::int32_t slot = 1;
     std::array<std::int32_t, 2> reserved{};
 
-    TPrograma(); // one empty logic numbered 1, as LimpaPrograma leaves it
+    // One empty logic numbered 1, as LimpaPrograma leaves it. Inline, so that holders of a
+    // program (the Workspace) need no library to be built.
+    TPrograma() : logics(2) { logics[1].number = 1; }
 
     int count() const { return static_cast<int>(logics.size()) - 1; }
     TLogica& logic(int i) { return logics[static_cast<std::size_t>(i)]; }
