@@ -208,6 +208,17 @@ TEST(ResolveAddress, EmptyMapPutsEveryAreaOutOfRange) {
                  });
 }
 
+TEST(ResolveAddress, UnknownKeyIsReportedEvenWhenTheKeyAreaStartsAtZero) {
+    MemoryMap map;
+    map[MapKey::TAMTECLA] = 20;
+    check(map, {
+                   ok("%TC.ESQ", 0),
+                   ok("%TC.ENTER", 19),
+                   out("%TC.XYZ", "Endere\xE7o do Tecla "),
+                   out("%TC.", "Endere\xE7o do Tecla "),
+               });
+}
+
 TEST(ResolveAddress, AddressesStayInTheSixteenBitSpace) {
     MemoryMap map;
     map[MapKey::ADDBITMEMORY] = 0xFFF8;
