@@ -3,6 +3,8 @@
 #include "core/lang/language.h"
 #include "core/operands/operand_tables.h"
 #include "core/project/home.h"
+#include "core/project/projeto.h"
+#include "core/project/settings.h"
 
 namespace velmora {
 
@@ -11,7 +13,9 @@ namespace velmora {
 struct Workspace {
     HomeFolder home;
     Language language;
+    project::Project project; // the open project: record, configuration, tables
     OperandTables operands; // memory map and operand limit table
+    Settings settings;      // the preferences kept in configvlm.cfg
 };
 
 } // namespace velmora
