@@ -2,6 +2,15 @@
 
 namespace velmora::ladder {
 
+namespace {
+
+// A missing validator accepts nothing: storing unchecked logics is never the safe choice.
+bool validated(const LogicValidator& validate, TLogica& logic) {
+    return validate && validate(logic);
+}
+
+} // namespace
+
 void EditorSession::reset() {
     LimpaPrograma(program);
     workingCopy = NovaLogica();
@@ -43,7 +52,7 @@ void EditorSession::close(ViewUpdate& update) {
 
 ViewUpdate EditorSession::ConfirmaLogica(const LogicValidator& validate) {
     ViewUpdate update;
-    if (!isOpen() || !validate(workingCopy)) {
+    if (!isOpen() || !validated(validate, workingCopy)) {
         return update;
     }
     update.modified = storeWorkingCopy();
@@ -68,7 +77,7 @@ ViewUpdate EditorSession::confirmByEnter(const LogicValidator& validate, Prompts
         return update;
     }
 
-    if (!validate(workingCopy)) {
+    if (!validated(validate, workingCopy)) {
         return update;
     }
     update.modified = storeWorkingCopy() || update.modified;
@@ -100,7 +109,7 @@ ViewUpdate EditorSession::openByDoubleClick(int m, const LogicValidator& validat
         return update;
     }
     if (n != 0) {
-        if (LinhasUsadas(workingCopy) != 0 && !validate(workingCopy)) {
+        if (LinhasUsadas(workingCopy) != 0 && !validated(validate, workingCopy)) {
             return update;
         }
         update.modified = storeWorkingCopy();

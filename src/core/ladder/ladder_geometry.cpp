@@ -53,9 +53,7 @@ bool AjustaGeometria(LadderGeometry& g, int availableWidth, int availableHeight)
         return false;
     }
     const double e = static_cast<double>(availableWidth) / g.drawingWidth();
-    const auto scale = [e](int& metric, int floor) {
-        metric = std::max(floor, frac(e, metric));
-    };
+    const auto scale = [e](int& metric, int floor) { metric = std::max(floor, frac(e, metric)); };
     scale(g.leftMargin, 1);
     scale(g.rightExtra, 0);
     scale(g.headerHeight, 1);

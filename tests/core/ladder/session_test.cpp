@@ -253,3 +253,22 @@ TEST(Escape, DropsTheEdits) {
 
 } // namespace
 } // namespace velmora::ladder
+
+namespace velmora::ladder {
+namespace {
+
+TEST(Session, MissingValidatorStoresNothing) {
+    EditorSession s;
+    setLogicCount(s.program, 2);
+    s.AbreLogica(2);
+    s.workingCopy.cell(3, 0).set("CRT1001000");
+    velmora::test::ScriptedPrompts prompts;
+    EXPECT_EQ(s.ConfirmaLogica(LogicValidator{}), ViewUpdate{});
+    s.confirmByEnter(LogicValidator{}, prompts);
+    EXPECT_EQ(s.openByDoubleClick(1, LogicValidator{}), ViewUpdate{});
+    EXPECT_EQ(s.openLogic(), 2);
+    EXPECT_TRUE(s.program.logic(2).cell(3, 0).empty());
+}
+
+} // namespace
+} // namespace velmora::ladder
