@@ -4,7 +4,6 @@
 #include "core/operands/operand_tables.h"
 #include "core/project/home.h"
 #include "core/project/projeto.h"
-#include "core/project/settings.h"
 
 namespace velmora {
 
@@ -15,7 +14,6 @@ struct Workspace {
     Language language;
     project::Project project; // the open project: record, configuration, tables
     OperandTables operands; // memory map and operand limit table
-    Settings settings;      // the preferences kept in configvlm.cfg
 };
 
 } // namespace velmora

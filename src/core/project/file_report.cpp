@@ -1,0 +1,34 @@
+#include "core/project/file_report.h"
+
+#include "core/text/cp1252.h"
+
+#include <algorithm>
+
+namespace velmora::project {
+
+const std::vector<FileMessageInfo>& fileMessages() {
+    static const std::vector<FileMessageInfo> list = {
+        {kMsgFileCannotRead, 1}, {kMsgFileDamaged, 2}, {kMsgFileCannotWrite, 2},
+        {kMsgCellsDropped, 2},   {kMsgTextCleaned, 1}, {kMsgNotAProject, 1},
+    };
+    return list;
+}
+
+std::string messageArgument(std::string_view value) {
+    std::string out(value);
+    std::replace(out.begin(), out.end(), ';', ',');
+    return out;
+}
+
+std::string pathArgument(const std::filesystem::path& path) {
+    return messageArgument(text::utf8ToCp1252(path.string()));
+}
+
+void showReport(const FileReport& report, const Language& language, Prompts& prompts) {
+    for (const auto& notice : report.notices) {
+        prompts.ask(notice.kind, language.text(notice.message, notice.arguments),
+                    Prompts::Buttons::Ok);
+    }
+}
+
+} // namespace velmora::project
