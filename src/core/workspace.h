@@ -4,6 +4,7 @@
 #include "core/operands/operand_tables.h"
 #include "core/project/home.h"
 #include "core/project/projeto.h"
+#include "core/project/settings.h"
 
 namespace velmora {
 
@@ -14,6 +15,7 @@ struct Workspace {
     Language language;
     project::Project project; // the open project: record, configuration, tables
     OperandTables operands; // memory map and operand limit table
+    Settings settings;      // the preferences kept in configvlm.cfg
 };
 
 } // namespace velmora
