@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ladder/editor_session.h"
 #include "core/lang/language.h"
 #include "core/operands/operand_tables.h"
 #include "core/project/home.h"
@@ -16,6 +17,7 @@ struct Workspace {
     project::Project project; // the open project: record, configuration, tables
     OperandTables operands; // memory map and operand limit table
     Settings settings;      // the preferences kept in configvlm.cfg
+    ladder::EditorSession ladder;
 };
 
 } // namespace velmora
