@@ -1,5 +1,7 @@
 #include "core/session/session.h"
 
+#include "core/operands/operand_limits.h"
+#include "core/text/line_file.h"
 #include "core/workspace.h"
 #include "support/scripted_prompts.h"
 
@@ -39,6 +41,24 @@ TEST_F(SessionTest, AMissingLanguageTableIsReportedAndStartUpGoesOn) {
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, "Falha na abertura do arquivo de Idiomas");
     EXPECT_EQ(prompts.shown[0].kind, Prompts::Kind::Plain);
+}
+
+TEST_F(SessionTest, TheMemoryMapIsReadAtStartAndWrittenBackWhereItCameFrom) {
+    fs::copy_file(fs::path(VELMORA_DATA_DIR) / "Enderecos.txt", ws.home.memoryMapFile());
+    startSession(ws, prompts);
+    EXPECT_EQ(ws.operands.map.source, ws.home.memoryMapFile());
+    EXPECT_TRUE(OperandoNaFaixa(ws.operands.limits, "%MW12"));
+    fs::remove(ws.home.memoryMapFile());
+    endSession(ws, prompts);
+    EXPECT_TRUE(fs::exists(ws.home.memoryMapFile()));
+    EXPECT_EQ(text::readFileBytes(ws.home.memoryMapFile()),
+              text::readFileBytes(fs::path(VELMORA_DATA_DIR) / "Enderecos.txt"));
+}
+
+TEST_F(SessionTest, AMapThatWasNeverReadIsNeverWritten) {
+    startSession(ws, prompts);
+    endSession(ws, prompts);
+    EXPECT_FALSE(fs::exists(ws.home.memoryMapFile()));
 }
 
 } // namespace
