@@ -75,3 +75,33 @@ TEST(Header, ElementCellMatchesCodeAndPartAtTheStart) {
 
 } // namespace
 } // namespace velmora::ladder
+
+namespace velmora::ladder {
+namespace {
+
+// Replacing any field of a real first-cell text, then reading every field back: the new value
+// is where it was put and every other field is as before.
+TEST(Field, ReplaceThenReadLeavesOtherFieldsAlone) {
+    const std::vector<std::string> texts = {"TON1001000#%T3#100#2#1",
+                                            "PID1001000#PID #0#0#0#0#0#255#%#0#255#%#0#4095",
+                                            "SMW1001000# # # ", "CM71002020#%MW1#%MW2"};
+    for (const auto& text : texts) {
+        int fields = 0;
+        while (cellField(text, fields + 1)) {
+            ++fields;
+        }
+        ASSERT_GT(fields, 0) << text;
+        for (int k = 1; k <= fields; ++k) {
+            const std::string changed = TrocaCampo(text, k, "%MW77");
+            for (int j = 1; j <= fields; ++j) {
+                EXPECT_EQ(cellField(changed, j), j == k ? "%MW77" : cellField(text, j))
+                    << text << " field " << k;
+            }
+            EXPECT_FALSE(cellField(changed, fields + 1).has_value());
+            EXPECT_EQ(changed.substr(0, 10), text.substr(0, 10));
+        }
+    }
+}
+
+} // namespace
+} // namespace velmora::ladder
