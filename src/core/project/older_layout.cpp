@@ -16,6 +16,13 @@ std::string_view valueOf(std::string_view line) {
     return line.size() > 9 ? line.substr(9) : std::string_view();
 }
 
+// Files the key file names live in the project's folder: only the last part of the name is
+// used, so a name with folders (or an absolute one) cannot reach files elsewhere.
+std::string localName(std::string_view value) {
+    const std::size_t slash = value.find_last_of("/\\");
+    return std::string(slash == std::string_view::npos ? value : value.substr(slash + 1));
+}
+
 bool startsWith(std::string_view line, std::string_view key) {
     return line.substr(0, key.size()) == key;
 }
@@ -64,8 +71,8 @@ FileReport readOlderLayout(const std::vector<std::string>& lines, Project& proje
                                                       : std::string_view());
             anyKey = true;
         } else if (startsWith(line, "IHM")) {
-            extras.hmiFile = findFileIgnoringCase(folder, std::string(value))
-                                 .value_or(folder / std::string(value));
+            extras.hmiFile =
+                findFileIgnoringCase(folder, localName(value)).value_or(folder / localName(value));
             anyKey = true;
         } else if (startsWith(line, "AUTOR")) {
             record.author = text::cut(value, kAuthorCapacity);
@@ -87,7 +94,7 @@ FileReport readOlderLayout(const std::vector<std::string>& lines, Project& proje
             record.programCount = std::max(record.programCount, n);
             ladder::TPrograma& program = record.program(n);
             ladder::LimpaPrograma(program);
-            if (const auto file = findFileIgnoringCase(folder, std::string(value))) {
+            if (const auto file = findFileIgnoringCase(folder, localName(value))) {
                 LeArquivoPrograma(*file, program);
             }
             program.slot = n;

@@ -132,6 +132,7 @@ ProjectLines projectLines(const Project& project, const ladder::TPrograma& edite
     }
     for (auto& section : sections) {
         bool sectionChanged = false;
+        section.name = safeContentLine(section.name, sectionChanged);
         for (auto& line : section.lines) {
             bool changed = false;
             line = safeContentLine(line, changed);

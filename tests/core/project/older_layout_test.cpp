@@ -99,6 +99,21 @@ TEST_F(OlderLayout, MissingProgramFileLeavesTheSlotEmpty) {
     EXPECT_EQ(edited.count(), 1);
 }
 
+TEST_F(OlderLayout, NamedFilesAreTakenFromTheProjectFolderOnly) {
+    test::TempDir elsewhere;
+    TPrograma outside;
+    outside.setName("OUTSIDE");
+    ASSERT_TRUE(GravaArquivoPrograma(elsewhere / "x.vlm", outside));
+    program("x.vlm", "INSIDE", "CNA1001010#%I0.0");
+    const std::string absolute = (elsewhere / "x.vlm").string();
+    lines("obra.vlp", {"TIPO   = LD", "SRT 01 = " + absolute, "SRT 02 = C:\\obras\\x.vlm"});
+    Project project;
+    TPrograma edited;
+    ASSERT_TRUE(CarregaProjeto(dir / "obra.vlp", project, edited));
+    EXPECT_EQ(project.record.program(1).name, "INSIDE");
+    EXPECT_EQ(project.record.program(2).name, "INSIDE");
+}
+
 TEST(FindFileIgnoringCase, ExactThenAnyCase) {
     test::TempDir dir;
     ASSERT_TRUE(text::writeFileAtomic(dir / "Dados.TXT", "x"));

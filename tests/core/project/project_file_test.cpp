@@ -421,6 +421,17 @@ TEST_F(ProjectFile, ControlCharactersNeverSplitTheFile) {
     EXPECT_EQ(backEdited.logic(1).title, " tab first");
     EXPECT_EQ(backEdited.logic(1).comment, "one\r\ntwo three");
     EXPECT_EQ(back.symbols.rows[0].comment, "line  break");
+
+    // A foreign section's name read from a plain file may hold a tab too.
+    const auto plain = dir / "p.vlp";
+    ASSERT_TRUE(text::writeFileAtomic(plain, "#\r\n\t#X\r\nx\r\n#\r\n"));
+    ASSERT_TRUE(CarregaProjeto(plain, back, backEdited));
+    ASSERT_EQ(back.foreignSections.size(), 1u);
+    const auto again = SalvaProjeto(plain, back, backEdited);
+    ASSERT_TRUE(again.ok);
+    ASSERT_TRUE(CarregaProjeto(plain, back, backEdited));
+    ASSERT_EQ(back.foreignSections.size(), 1u);
+    EXPECT_EQ(back.foreignSections[0], (ForeignSection{" #X", {"x"}}));
 }
 
 } // namespace
