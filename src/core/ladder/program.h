@@ -61,6 +61,9 @@ struct TCelula {
 };
 
 struct TLogica {
+    // A user-provided constructor: value-initialising the aggregate (TLogica{}) crashes
+    // clang 14, which builds the fuzz targets.
+    TLogica() {}
     std::array<std::array<TCelula, kStorageRows>, kStorageColumns> cells{};
     std::string title;   // at most kTitleCapacity
     std::string comment; // at most kCommentCapacity, lines separated by CR LF
