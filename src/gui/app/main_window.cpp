@@ -6,6 +6,7 @@
 #include "gui/app/instruction_list_window.h"
 #include "gui/app/menu_builder.h"
 #include "gui/app/splash.h"
+#include "gui/ladder/ladder_page.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -206,10 +207,7 @@ void MainWindow::buildPages() {
         QStringLiteral("<span style='font-size:64px; color:#000080'><b>Velmora</b></span>"));
     notebook_->addWidget(start);
 
-    auto* ladder = new QWidget(notebook_);
-    ladder->setObjectName(QStringLiteral("PaginaLadder"));
-    ladder->setAutoFillBackground(true);
-    ladder->setStyleSheet(QStringLiteral("#PaginaLadder { background: white; }"));
+    auto* ladder = new gui::LadderPage(ws_, notebook_); // objectName "PaginaLadder"
     notebook_->addWidget(ladder);
 
     auto* il = new QWidget(notebook_);
