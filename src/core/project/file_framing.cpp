@@ -1,5 +1,7 @@
 #include "core/project/file_framing.h"
 
+#include <algorithm>
+
 namespace velmora::project {
 
 std::string scrambleLine(std::string_view line) {
@@ -57,7 +59,12 @@ SplitSections splitSections(const std::vector<std::string>& lines) {
             content.push_back(lines[i++]);
         }
         if (i >= lines.size()) {
-            result.unclosed = name;
+            // Blank lines after the final "#" (an editor's extra line end) are no section.
+            const bool blank = name.empty() && std::all_of(content.begin(), content.end(),
+                                                           [](const auto& l) { return l.empty(); });
+            if (!blank) {
+                result.unclosed = name;
+            }
             break;
         }
         Section* target = nullptr;

@@ -33,7 +33,7 @@ struct SplitSections {
     // Sections in the order their names first appear; a repeated name adds to the same one.
     std::vector<Section> sections;
     // Empty when the file is whole; else the name of the section no "#" closes (a truncated
-    // file), whose content is not used.
+    // file), whose content is not used. Blank lines after the final "#" do not count.
     std::optional<std::string> unclosed;
 
     const Section* find(std::string_view name) const;

@@ -186,7 +186,7 @@ FileReport SalvaProjeto(const std::filesystem::path& path, Project& project,
         report.notices.push_back(
             Notice{Prompts::Kind::Warning, kMsgTextCleaned, messageArgument(section)});
     }
-    if (project.record.modified) {
+    if (project.record.modified && !project.record.name.empty()) {
         const auto history = project.record.historyPath();
         const auto marked = markDownloadHistory(history);
         if (!marked) {
@@ -194,8 +194,8 @@ FileReport SalvaProjeto(const std::filesystem::path& path, Project& project,
                 Notice{Prompts::Kind::Warning, kMsgFileCannotWrite,
                        pathArgument(history) + ";" + messageArgument(marked.error)});
         }
-        project.record.modified = false;
     }
+    project.record.modified = false;
     if (options.onSaved) {
         options.onSaved(path);
     }

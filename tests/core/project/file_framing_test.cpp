@@ -60,6 +60,9 @@ TEST(SplitSections, ASectionNoMarkClosesIsReported) {
         {{"#", "#A", "a1", "#"}, std::nullopt},
         {{"#"}, std::nullopt},
         {{}, std::nullopt},
+        {{"#", "#A", "a1", "#", ""}, std::nullopt},
+        {{"#", "#A", "a1", "#", "", ""}, std::nullopt},
+        {{"#", "#A", "a1", "#", "", "x"}, std::string()},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(splitSections(c.lines).unclosed, c.unclosed);

@@ -322,6 +322,23 @@ TEST_F(ProjectFile, SuccessfulSaveMarksHistoryClearsModifiedAndReportsDroppedCel
     EXPECT_EQ(read(dir / "obra.hdw"), history);
 }
 
+TEST_F(ProjectFile, HistoryMarkingTouchesOnlyWholeRecords) {
+    std::string history(2 * 96 + 10, '\x07');
+    write("h.hdw", history);
+    ASSERT_TRUE(markDownloadHistory(dir / "h.hdw"));
+    history[0] = history[96] = '\x01';
+    EXPECT_EQ(read(dir / "h.hdw"), history);
+    ASSERT_TRUE(markDownloadHistory(dir / "missing.hdw"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing.hdw"));
+}
+
+TEST_F(ProjectFile, TrailingBlankLinesAfterTheLastMarkAreNoDamage) {
+    const auto path = write("b.vlp", plainBytes(handWrittenProject()) + "\r\n\r\n");
+    Project project;
+    TPrograma edited;
+    EXPECT_TRUE(CarregaProjeto(path, project, edited).ok);
+}
+
 TEST_F(ProjectFile, EmptyProjectIsEverySectionAndTheThreeLadderLines) {
     Project project;
     TPrograma edited;
