@@ -1,4 +1,5 @@
 #include "core/lang/captions.h"
+#include "core/project/settings.h"
 #include "gui/app/application.h"
 #include "gui/app/instruction_list_window.h"
 #include "gui/app/main_window.h"
@@ -109,6 +110,33 @@ private slots:
         QVERIFY(startupPrompts_.shown.empty());
         QCOMPARE(window_->findChild<QMenu*>("miProjeto")->title(), QString("Texto 12"));
         QCOMPARE(window_->findChild<QAction*>("TbCompila")->toolTip(), QString("Texto 133"));
+    }
+
+    void settingsDriveTheMarksTheKeepButtonAndTheRecentEntries() {
+        window_.reset();
+        const QString project = home_.filePath("obra.vlp");
+        QFile(project).open(QIODevice::WriteOnly);
+        QFile settings(home_.filePath("configvlm.cfg"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("\r\nMODO EXIBICAO = S\r\nMANTER LADDER = TRUE\r\nPROJETO 01 = " +
+                       project.toUtf8() + "\r\n");
+        settings.close();
+        open();
+        QVERIFY(window_->findChild<QAction*>("miExibeSimbolo")->isChecked());
+        QVERIFY(!window_->findChild<QAction*>("miExibeEndereco")->isChecked());
+        QVERIFY(window_->findChild<QAction*>("TbMantendo")->isChecked());
+        QAction* recent = window_->findChild<QAction*>("miRecente1");
+        QVERIFY(recent->isVisible());
+        QCOMPARE(recent->data().toString(), project);
+        QVERIFY(!window_->findChild<QAction*>("miRecente2")->isVisible());
+
+        window_->findChild<QAction*>("miEnderecoSimbolo")->trigger();
+        QCOMPARE(window_->workspace().settings.modoExibicao, DisplayMode::SimboloEndereco);
+        window_->close(); // writes the settings
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        QVERIFY(settings.readAll().contains("MODO EXIBICAO = B"));
+        settings.close();
+        QFile::remove(home_.filePath("configvlm.cfg"));
     }
 
     void aboutShowsTheSplashWithTheVersion() {

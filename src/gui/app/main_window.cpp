@@ -51,6 +51,7 @@ MainWindow::MainWindow(const StartupOptions& options, QWidget* parent)
 
     startSession(ws_, prompts());
     applyNoProjectState();
+    wireSettings();
     retranslate();
 }
 

@@ -65,6 +65,9 @@ private:
     void buildPages();
     void buildPopupMenus();
     void applyNoProjectState();
+    // Language dialog, display-mode marks, TbMantendo and the recent entries.
+    void wireSettings();
+    void applySettings();
 
     Workspace ws_;
     QtPrompts qtPrompts_;

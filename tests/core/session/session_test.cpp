@@ -55,6 +55,23 @@ TEST_F(SessionTest, TheMemoryMapIsReadAtStartAndWrittenBackWhereItCameFrom) {
               text::readFileBytes(fs::path(VELMORA_DATA_DIR) / "Enderecos.txt"));
 }
 
+TEST_F(SessionTest, SettingsAreReadAfterTheLanguageTableAndWrittenAtClose) {
+    std::ofstream(ws.home.languageFile(), std::ios::binary)
+        << "ID;Local;Portugu\xEAs;English;\r\n1;t;Um;One;\r\n";
+    std::ofstream(ws.home.settingsFile(), std::ios::binary) << "\r\nIDIOMA = 1\r\n";
+    startSession(ws, prompts);
+    EXPECT_EQ(ws.language.current, 1);
+    EXPECT_EQ(ws.language.text(1), "One");
+    ws.settings.manterLadder = true;
+    endSession(ws, prompts);
+    Workspace again;
+    again.home = ws.home;
+    test::ScriptedPrompts quiet;
+    startSession(again, quiet);
+    EXPECT_TRUE(again.settings.manterLadder);
+    EXPECT_EQ(again.language.current, 1);
+}
+
 TEST_F(SessionTest, AMapThatWasNeverReadIsNeverWritten) {
     startSession(ws, prompts);
     endSession(ws, prompts);
