@@ -7,6 +7,7 @@
 #include "core/ladder/catalogue.h"
 #include "core/ladder/program.h"
 #include "core/lang/language.h"
+#include "core/lang/message_args.h"
 #include "core/operands/operand_tables.h"
 #include "core/seams/prompts.h"
 
@@ -37,7 +38,7 @@ struct Acceptance {
     }
 };
 
-inline constexpr int kMsgCoilInUse = 215;
+inline constexpr int kMsgCoilInUse = msg::kCoilAlreadyUsed;
 // The most a preset can be: presets travel as 16-bit values.
 inline constexpr int kMaxPreset = 65535;
 

@@ -1,5 +1,6 @@
 #include "core/ladder/logic_commands.h"
 
+#include "core/lang/message_args.h"
 #include "core/text/strings.h"
 
 #include <string>
@@ -15,7 +16,7 @@ constexpr int kMsgInsertCaption = 26;
 constexpr int kMsgInsertPrompt = 444;
 constexpr int kMsgDeleteCaption = 398;
 constexpr int kMsgDeletePrompt = 399;
-constexpr int kMsgDeleteConfirm = 453;
+constexpr int kMsgDeleteConfirm = msg::kConfirmDeleteLogic;
 constexpr int kMsgGoToPrompt = 443;
 constexpr int kMsgTitleCaption = 394;
 constexpr int kMsgTitlePrompt = 395;
