@@ -26,6 +26,7 @@ struct TBloco {
     int endRow = 0;
     int count = 0;
     bool output = false;
+    bool rail = false; // begins at the left rail, or at an element with nothing before it
     std::string text;
 
     bool open() const { return endColumn == -1; }
@@ -118,6 +119,7 @@ private:
     std::vector<TBloco> blocks_;
     bool overflow_ = false;
     int depth_ = 0;
+    int closingElement_ = -1; // element column whose input the current close writes
     // The first cell of the element each cell belongs to (empty for first cells), taken
     // before the walk empties anything.
     std::array<std::array<std::string, ladder::kStorageRows>, ladder::kElementColumns> first_{};
@@ -253,6 +255,7 @@ private:
         b.level = level;
         b.startColumn = x;
         b.startRow = climb(x, q);
+        b.rail = x == 0;
         addBlock(std::move(b));
     }
 
@@ -262,6 +265,20 @@ private:
         b.startColumn = x;
         b.startRow = q;
         addBlock(std::move(b));
+    }
+
+    // The close at an element that takes an input: with no block open the element stands
+    // on the rail, and its block begins with it.
+    void closeAtInput(int s, int q) {
+        if (!currentOpen()) {
+            openBlock(2 * s, q);
+            if (!blocks_.empty()) {
+                blocks_.back().rail = true;
+            }
+        }
+        closingElement_ = s;
+        close(s, q);
+        closingElement_ = -1;
     }
 
     void close(int s, int q) {
@@ -301,7 +318,7 @@ private:
                     continueBlock(2 * s + 2, q);
                 }
             } else if (isTimerCode(code) && part == 1) {
-                close(s, q);
+                closeAtInput(s, q);
                 if (code == "TON") {
                     link(2 * s, q).clear();
                     link(2 * s, q + 1).clear();
@@ -312,10 +329,10 @@ private:
                        (code == "CUD" && part == 4) || (code == "CRP" && part >= 1 && part <= 3) ||
                        code == "PRP" || ((code == "CUP" || code == "CDO") && part == 2) ||
                        (code == "PID" && (part == 1 || part == 2))) {
-                close(s, q);
+                closeAtInput(s, q);
             } else if ((code == "CUD" && part >= 1 && part <= 3) ||
                        ((code == "CUP" || code == "CDO") && part == 1)) {
-                close(s, q);
+                closeAtInput(s, q);
                 openBlock(2 * s, q);
             }
             if (overflow_) {
@@ -428,8 +445,19 @@ private:
             if (code != ladder::kLineCode) {
                 ++b.count;
             }
-            const bool first = b.count == 1 && b.level != 0;
+            bool first = b.count == 1 && b.level != 0;
             bool keep = false;
+            // An input element with nothing before it in its block stands on the rail: its
+            // input is always on.
+            const bool takesInput =
+                (part == 1 && (isTimerCode(code) || code == "CUP" || code == "CDO")) ||
+                code == "CUD" || ((code == "CUP" || code == "CDO") && part == 2) ||
+                (code == "CRP" && part <= 3) || (code == "PID" && part <= 2) ||
+                (code == "PRP" && (part == 1 || part == 3 || part == 5));
+            if (first && takesInput && c == closingElement_ && b.rail) {
+                line(b, "LD   1");
+                first = false;
+            }
             const std::string f1 = field(t, 1);
             const std::string op = ownerOperand(c, q);
             if (code == "CNA" || code == "CNF" || code == "CBP" || code == "CBN") {
@@ -634,7 +662,7 @@ private:
             }
             bool shared = false;
             for (std::size_t k = 0; k < blocks_.size(); ++k) {
-                if (k != i + 1 && blocks_[k].startColumn == b.startColumn &&
+                if (k != i && k != i + 1 && blocks_[k].startColumn == b.startColumn &&
                     blocks_[k].startRow == b.startRow) {
                     shared = true;
                 }

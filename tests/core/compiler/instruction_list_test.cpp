@@ -139,6 +139,25 @@ INSTANTIATE_TEST_SUITE_P(
                },
                lines({"LD   %I0.0", "ST   %C2.CU", "LD   %C2.Q", "ST   %Q0.0", "LD   %I0.1",
                       "ST   %C2.R", "EP"})},
+        // On the rail the timer's input is always on; before, its input was lost.
+        IlCase{"timer on the rail",
+               [](LogicBuilder& b) {
+                   b.vertical(0, 0, "TON", {"%T3", "10", "2", "1"})
+                       .contact(1, 0, "%I0.1")
+                       .wires(2, 8, 0)
+                       .coil(0, "%Q0.0");
+               },
+               lines({"LD   1", "ST   %T3.E", "LD   %T3.Q", "AND  %I0.1", "ST   %Q0.0", "EP"})},
+        IlCase{"counter reset from the rail",
+               [](LogicBuilder& b) {
+                   b.contact(0, 0, "%I0.0")
+                       .vertical(1, 0, "CUP", {"%C2", "7"})
+                       .wire(0, 1)
+                       .wires(2, 8, 0)
+                       .coil(0, "%Q0.0");
+               },
+               lines({"LD   %I0.0", "ST   %C2.CU", "LD   %C2.Q", "ST   %Q0.0", "LD   1",
+                      "ST   %C2.R", "EP"})},
         IlCase{"empty logic", [](LogicBuilder&) {}, lines({"EP"})}),
     [](const auto& info) {
         std::string n = info.param.name;
