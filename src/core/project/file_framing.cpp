@@ -99,6 +99,11 @@ std::vector<std::string> frameSections(const std::vector<Section>& sections) {
     return lines;
 }
 
+bool storableText(std::string_view text) {
+    return std::none_of(text.begin(), text.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 32; });
+}
+
 std::string safeContentLine(std::string_view line, bool& changed) {
     std::string out(line);
     changed = false;

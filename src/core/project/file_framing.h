@@ -46,6 +46,10 @@ SplitSections splitSections(const std::vector<std::string>& lines);
 // "#", name, lines for each section, then the final "#".
 std::vector<std::string> frameSections(const std::vector<Section>& sections);
 
+// Whether a text can be stored in a project file as it is (no byte below 32): what the editors
+// check before they accept a title, comment or table text.
+bool storableText(std::string_view text);
+
 // A content line must neither split when scrambled or written plain (no byte below 32) nor
 // read as a section mark ("#" alone). Returns the line made safe: control bytes become blanks,
 // a lone "#" gets a blank after it; `changed` tells whether anything was altered.

@@ -128,6 +128,10 @@ bool readLine(TPrograma& program, std::string_view line, LadderReadResult& resul
 
 } // namespace
 
+bool storableCellText(std::string_view text) {
+    return printable(text);
+}
+
 LadderLines writeLadderSection(const TPrograma& program) {
     LadderLines out;
     for (int q = 1; q <= program.count() && q <= ladder::kMaxLogics; ++q) {

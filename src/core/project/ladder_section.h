@@ -26,6 +26,10 @@ struct LadderLines {
     std::vector<DroppedCell> dropped;
 };
 
+// Whether a cell text can be written to the files (every byte 32 ... 126): what the editors
+// check before they accept a cell text.
+bool storableCellText(std::string_view text);
+
 // The lines of `program`. Cells with a byte outside 32 ... 126 are left out and listed.
 LadderLines writeLadderSection(const ladder::TPrograma& program);
 

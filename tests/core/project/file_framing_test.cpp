@@ -96,6 +96,7 @@ TEST(SafeContentLine, NothingThatWouldSplitOrMarkASection) {
         bool changed = false;
         EXPECT_EQ(safeContentLine(c.line, changed), c.safe);
         EXPECT_EQ(changed, c.changed);
+        EXPECT_EQ(storableText(c.line), c.line == c.safe || c.line == "#");
         const std::string stored = scrambleLine(c.safe);
         EXPECT_EQ(stored.find_first_of("\r\n"), std::string::npos);
     }

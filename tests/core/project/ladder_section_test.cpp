@@ -148,6 +148,10 @@ TEST(LadderSection, UnprintableCellsAreDroppedAndListed) {
     for (const auto& line : out.lines) {
         EXPECT_EQ(line.find("OPR"), std::string::npos);
     }
+    EXPECT_TRUE(storableCellText("CNA1001000#%I0.0 ~"));
+    EXPECT_FALSE(storableCellText("OPR1001000#A\xE7"));
+    EXPECT_FALSE(storableCellText("CNA\x7F"));
+    EXPECT_FALSE(storableCellText("CNA\t"));
     removeDroppedCells(p, out.dropped);
     EXPECT_TRUE(p.logic(2).cell(3, 1).empty());
     EXPECT_TRUE(p.logic(3).cell(5, 4).empty());
