@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ladder/editor_session.h"
+#include "core/ladder/editor_state.h"
 #include "core/lang/language.h"
 #include "core/operands/operand_tables.h"
 #include "core/project/home.h"
@@ -18,6 +19,7 @@ struct Workspace {
     OperandTables operands; // memory map and operand limit table
     Settings settings;      // the preferences kept in configvlm.cfg
     ladder::EditorSession ladder;
+    ladder::EditorState ladderEditor; // cursor, tool and marked area of the ladder editor
 };
 
 } // namespace velmora
