@@ -222,3 +222,28 @@ TEST(InstructionList, TranslatingDoesNotChangeTheLogic) {
 
 } // namespace
 } // namespace velmora::compiler
+
+namespace velmora::compiler {
+namespace {
+
+// Eight rows of nine contacts joined at every column: more blocks than a network may hold.
+TEST(InstructionList, TooManyBlocksIsAnErrorNotACrash) {
+    LogicBuilder b;
+    for (int r = 0; r < 8; ++r) {
+        for (int c = 0; c < 9; ++c) {
+            b.contact(c, r, "%I0." + std::to_string(r));
+            if (r < 7) {
+                b.link(c, r);
+            }
+        }
+    }
+    b.coil(0, "%Q0.0");
+    CompileState state;
+    const std::string il = TraduzLogica(b.logic, state);
+    ASSERT_FALSE(state.errors.empty()) << il;
+    EXPECT_EQ(state.errors[0].message, kMsgTranslation);
+    EXPECT_NE(state.errors[0].detail.find("50 blocks"), std::string::npos);
+}
+
+} // namespace
+} // namespace velmora::compiler
