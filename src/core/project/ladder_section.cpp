@@ -70,7 +70,10 @@ bool startsWithAny(std::string_view text, std::initializer_list<std::string_view
 }
 
 // Applies one line; false when it is skipped.
-bool readLine(TPrograma& program, std::string_view line, LadderReadResult& result) {
+// `commented[q]` tells whether logic q has had a comment line, so that a comment whose first
+// lines are empty keeps them.
+bool readLine(TPrograma& program, std::string_view line, LadderReadResult& result,
+              std::vector<bool>& commented) {
     if (line.size() < 5) {
         return false;
     }
@@ -105,7 +108,11 @@ bool readLine(TPrograma& program, std::string_view line, LadderReadResult& resul
         program.setName(rest);
         break;
     case 97:
-        if (logic.comment.empty()) {
+        if (commented.size() <= static_cast<std::size_t>(*q)) {
+            commented.resize(static_cast<std::size_t>(*q) + 1, false);
+        }
+        if (!commented[static_cast<std::size_t>(*q)]) {
+            commented[static_cast<std::size_t>(*q)] = true;
             logic.setComment(rest);
         } else {
             logic.setComment(logic.comment + "\r\n" + std::string(rest));
@@ -174,12 +181,13 @@ LadderReadResult readLadderSection(TPrograma& program, const std::vector<std::st
     LadderReadResult result;
     ladder::LimpaPrograma(program);
     program.setName(options.initialName);
+    std::vector<bool> commented;
     std::size_t count = lines.size();
     if (options.skipLastLine && count > 0) {
         --count;
     }
     for (std::size_t i = 0; i < count; ++i) {
-        if (!readLine(program, lines[i], result)) {
+        if (!readLine(program, lines[i], result, commented)) {
             ++result.skippedLines;
         }
     }

@@ -58,6 +58,17 @@ TEST(LadderSection, CellLinesRowByRowThenTitleThenComment) {
     EXPECT_EQ(back.logic(2).number, 2);
 }
 
+TEST(LadderSection, CommentsWithEmptyLinesComeBackWhole) {
+    for (const std::string comment : {"\r\nsecond", "\r\n", "a\r\n\r\nb", "a\r\n", "x"}) {
+        SCOPED_TRACE(comment);
+        TPrograma p;
+        p.logic(1).setComment(comment);
+        TPrograma back;
+        readLadderSection(back, writeLadderSection(p).lines);
+        EXPECT_EQ(back.logic(1).comment, comment);
+    }
+}
+
 TEST(LadderSection, ALaterLogicGrowsTheProgram) {
     TPrograma p;
     p.slot = 7;

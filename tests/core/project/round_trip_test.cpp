@@ -90,12 +90,10 @@ public:
                 logic.cell(s, r).set(s % 2 == 1 ? cell() : std::string("I000"));
             }
             logic.setTitle(text(50));
-            // A comment's first line is never empty: the reader cannot tell an empty first
-            // line from no comment.
             std::string comment;
             const int commentLines = between(0, 3);
             for (int i = 0; i < commentLines; ++i) {
-                comment += (i == 0 ? nonEmptyText(40) : "\r\n" + text(40));
+                comment += (i == 0 ? text(40) : "\r\n" + text(40));
             }
             logic.setComment(comment);
             if (comment.size() > ladder::kCommentCapacity &&
