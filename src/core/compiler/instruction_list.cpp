@@ -141,6 +141,9 @@ private:
             bool shifted = false;
             for (int r = 0; r <= kLastRow && !shifted; ++r) {
                 const std::string& t = el(c, r).text;
+                if (t.size() < 4 || t[3] != '1' || t[0] != 'T') {
+                    continue;
+                }
                 if (!(startsWith(t, "TON1") || startsWith(t, "TOF1") || startsWith(t, "TPP1"))) {
                     continue;
                 }
@@ -208,7 +211,10 @@ private:
         for (int s = 0; s <= 17; ++s) {
             for (int r = 0; r < ladder::kStorageRows; ++r) {
                 const std::string& t = g_.cell(s, r).text;
-                bool drop = startsWith(t, "CM") && ladder::ParteCelula(t) == '2';
+                if (t.size() < 4 || (t[3] != '2' && t[3] != '3')) {
+                    continue;
+                }
+                bool drop = startsWith(t, "CM") && t[3] == '2';
                 for (auto p : seconds) {
                     drop = drop || startsWith(t, p);
                 }

@@ -87,8 +87,10 @@ CompileResult compileLadderProgram(std::span<const ladder::TPrograma> slots, int
         debug.insert(debug.end(), state.debugList.begin(), state.debugList.end());
         for (auto& l : lines) {
             CodeDiagnostics problems;
-            GeraCodigo(l, map, &problems);
-            countedBytes(l, &problems);
+            for (std::uint8_t byte : GeraCodigo(l, map, &problems)) {
+                result.checksum ^= byte;
+            }
+            result.codeSize += countedBytes(l, &problems);
             for (auto& p : problems) {
                 p.logic = i;
                 result.codeProblems.push_back(std::move(p));
@@ -97,6 +99,10 @@ CompileResult compileLadderProgram(std::span<const ladder::TPrograma> slots, int
         }
     }
     result.lines.emplace_back("EP");
+    for (std::uint8_t byte : GeraCodigo(result.lines.back(), map)) {
+        result.checksum ^= byte;
+    }
+    result.codeSize += countedBytes(result.lines.back());
     state.debugList = std::move(debug);
     if (options.debugFolder) {
         result.debugWrite = writeDebugList(*options.debugFolder, state);
@@ -106,8 +112,6 @@ CompileResult compileLadderProgram(std::span<const ladder::TPrograma> slots, int
     result.counterLines = state.counterLines;
     result.fastCounters = state.fastCounters;
     result.errors = state.errors;
-    result.codeSize = TamanhoCodigo(result.lines);
-    result.checksum = ChecksumCodigo(result.lines, map);
     return result;
 }
 
