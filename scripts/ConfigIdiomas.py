@@ -15,11 +15,12 @@ import re
 import sys
 
 HEADER = ["ID", "Local/Descrição", "Português", "English"]
-LAST_MESSAGE = 459
+LAST_MESSAGE = 465
 
 # Messages filled with arguments: number -> argument count. Must agree with
 # src/core/lang/message_args.cpp (the language file test checks the file against that table).
-ARGUMENTS = {1: 1, 11: 1, 215: 1, 240: 1, 243: 1, 244: 1, 246: 1, 260: 2, 432: 1, 453: 1}
+ARGUMENTS = {1: 1, 11: 1, 215: 1, 240: 1, 243: 1, 244: 1, 246: 1, 260: 2, 432: 1, 453: 1,
+             460: 1, 461: 2, 462: 2, 463: 2, 464: 1, 465: 1}
 
 # Texts that are also HMI group names (at most 32 characters; 333 gets " - " and a count).
 GROUP_NAMES = {333: 26, 426: 32, 427: 32}
@@ -486,6 +487,12 @@ ROWS = r"""
 457|Campo da IHM - OK sem endereço (caixa de informação)|Digite o endereço do campo.|Enter the field address.
 458|Novo projeto - OK sem nome (caixa de informação)|Digite o nome do projeto.|Enter the project name.
 459|Porta serial - a porta escolhida não abre (caixa de erro)|Não foi possível abrir a porta serial.|Could not open the serial port.
+460|Projeto e programa - arquivo que não pode ser lido (caixa de erro). [0] = arquivo|Não foi possível ler o arquivo [0].|Could not read the file [0].
+461|Projeto - arquivo danificado: uma seção não foi fechada, nada é carregado (caixa de erro). [0] = arquivo, [1] = seção|O arquivo [0] está danificado: a seção [1] não foi fechada. Nada foi carregado.|The file [0] is damaged: section [1] is not closed. Nothing was loaded.
+462|Projeto e programa - falha ao gravar, o arquivo anterior fica como estava (caixa de erro). [0] = arquivo, [1] = motivo|Não foi possível gravar o arquivo [0]: [1]|Could not write the file [0]: [1]
+463|Projeto - ao salvar, células com caracteres que o arquivo não guarda (caixa de aviso). [0] = lógica, [1] = células (linha,coluna)|Lógica [0]: as células [1] têm caracteres inválidos e não foram gravadas.|Logic [0]: cells [1] hold invalid characters and were not saved.
+464|Projeto - ao salvar, caracteres de controle trocados por espaços (caixa de aviso). [0] = seção|Seção [0]: caracteres de controle foram trocados por espaços.|Section [0]: control characters were replaced by blanks.
+465|Projeto - arquivo antigo sem nenhuma das chaves de um projeto (caixa de erro). [0] = arquivo|O arquivo [0] não é um projeto Velmora.|The file [0] is not a Velmora project.
 """
 
 

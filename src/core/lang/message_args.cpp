@@ -13,6 +13,9 @@ constexpr std::array kTable = {
     MessageArguments{msg::kConfirmReplaceFile, 1},    MessageArguments{msg::kConfirmCutLogic, 1},
     MessageArguments{msg::kConfirmDeletePage, 1},     MessageArguments{msg::kModelMismatch, 2},
     MessageArguments{msg::kPasswordLevel, 1},         MessageArguments{msg::kConfirmDeleteLogic, 1},
+    MessageArguments{msg::kFileCannotRead, 1},        MessageArguments{msg::kFileDamaged, 2},
+    MessageArguments{msg::kFileCannotWrite, 2},       MessageArguments{msg::kCellsDropped, 2},
+    MessageArguments{msg::kTextCleaned, 1},           MessageArguments{msg::kNotAProject, 1},
 };
 
 constexpr bool ascending() {

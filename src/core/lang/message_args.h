@@ -18,6 +18,12 @@ inline constexpr int kConfirmDeletePage = 246;   // [0] the page's tree-node tex
 inline constexpr int kModelMismatch = 260;       // [0] controller model, [1] project model
 inline constexpr int kPasswordLevel = 432;       // [0] level "1", "2" or "3"
 inline constexpr int kConfirmDeleteLogic = 453;  // [0] logic number
+inline constexpr int kFileCannotRead = 460;      // [0] file
+inline constexpr int kFileDamaged = 461;         // [0] file, [1] section left open
+inline constexpr int kFileCannotWrite = 462;     // [0] file, [1] reason
+inline constexpr int kCellsDropped = 463;        // [0] logic, [1] the cells as (row,column) ...
+inline constexpr int kTextCleaned = 464;         // [0] section whose control characters went
+inline constexpr int kNotAProject = 465;         // [0] file
 } // namespace msg
 
 struct MessageArguments {

@@ -6,14 +6,6 @@
 
 namespace velmora::project {
 
-const std::vector<FileMessageInfo>& fileMessages() {
-    static const std::vector<FileMessageInfo> list = {
-        {kMsgFileCannotRead, 1}, {kMsgFileDamaged, 2}, {kMsgFileCannotWrite, 2},
-        {kMsgCellsDropped, 2},   {kMsgTextCleaned, 1}, {kMsgNotAProject, 1},
-    };
-    return list;
-}
-
 std::string messageArgument(std::string_view value) {
     std::string out(value);
     std::replace(out.begin(), out.end(), ';', ',');

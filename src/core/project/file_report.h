@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/lang/language.h"
+#include "core/lang/message_args.h"
 #include "core/seams/prompts.h"
 
 #include <filesystem>
@@ -9,20 +10,14 @@
 
 namespace velmora::project {
 
-// Messages of the project and program files. The language table holds their texts; the
-// argument counts are listed in fileMessages() so the table can be checked against them.
-inline constexpr int kMsgFileCannotRead = 460;  // [0] file
-inline constexpr int kMsgFileDamaged = 461;     // [0] file, [1] section left open
-inline constexpr int kMsgFileCannotWrite = 462; // [0] file, [1] reason
-inline constexpr int kMsgCellsDropped = 463;    // [0] logic, [1] the cells as (row,column) ...
-inline constexpr int kMsgTextCleaned = 464;     // [0] section whose control characters went
-inline constexpr int kMsgNotAProject = 465;     // [0] file
-
-struct FileMessageInfo {
-    int number;
-    int arguments;
-};
-const std::vector<FileMessageInfo>& fileMessages();
+// Messages of the project and program files (their arguments are in the one table of
+// messages with arguments).
+inline constexpr int kMsgFileCannotRead = msg::kFileCannotRead;
+inline constexpr int kMsgFileDamaged = msg::kFileDamaged;
+inline constexpr int kMsgFileCannotWrite = msg::kFileCannotWrite;
+inline constexpr int kMsgCellsDropped = msg::kCellsDropped;
+inline constexpr int kMsgTextCleaned = msg::kTextCleaned;
+inline constexpr int kMsgNotAProject = msg::kNotAProject;
 
 // One box to show: its kind, message number and ";"-separated arguments.
 struct Notice {

@@ -17,7 +17,7 @@
 namespace velmora {
 namespace {
 
-constexpr int kLastMessage = 459;
+constexpr int kLastMessage = 465; // 460-465: the project file messages
 const std::filesystem::path kShipped =
     std::filesystem::path(VELMORA_DATA_DIR) / "ConfigIdiomas.txt";
 
