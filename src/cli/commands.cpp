@@ -9,6 +9,7 @@ int runCode(Context&);
 int runEncode(Context&);
 int runDump(Context&);
 int runConvert(Context&);
+int runCheck(Context&);
 
 // Each subcommand lives in its own file; this table is the one place that lists them.
 const std::vector<Command>& commands() {
@@ -23,6 +24,8 @@ const std::vector<Command>& commands() {
         {"dump", "dump FILE.vlp  the project text unscrambled", &runDump},
         {"convert", "convert IN OUT [--plain]  rewrite a project (scrambled unless --plain)",
          &runConvert},
+        {"check", "check FILE.vlp  every error and warning of a download compile; 1 if refused",
+         &runCheck},
     };
     return table;
 }
