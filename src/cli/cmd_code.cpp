@@ -3,7 +3,7 @@
 #include "cli/cli.h"
 
 #include "core/compiler/code_generator.h"
-#include "core/compiler/program_compile.h"
+#include "core/compiler/compile_driver.h"
 #include "core/text/cp1252.h"
 
 #include <cstdio>
@@ -13,9 +13,9 @@
 namespace velmora::cli {
 
 namespace compile_cli { // defined with the expressions command
-std::optional<compiler::CompileResult> compileProject(Context& ctx, MemoryMap& map,
-                                                      const char* usage);
-bool reportErrors(Context& ctx, const compiler::CompileResult& r, const Language& language);
+std::optional<compiler::ProgramCompile> compileProject(Context& ctx, MemoryMap& map,
+                                                       const char* usage);
+bool reportErrors(Context& ctx, const compiler::ProgramCompile& r, const Language& language);
 Language loadLanguage(Context& ctx);
 std::string hexBytes(const std::vector<std::uint8_t>& bytes);
 } // namespace compile_cli

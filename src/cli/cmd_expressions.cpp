@@ -2,7 +2,7 @@
 // Also holds what il, code and encode share: reading the map, the language and the project.
 #include "cli/cli.h"
 
-#include "core/compiler/program_compile.h"
+#include "core/compiler/compile_driver.h"
 #include "core/lang/language_file.h"
 #include "core/project/project_file.h"
 #include "core/tables/symbol_table.h"
@@ -52,33 +52,26 @@ bool loadProject(Context& ctx, project::Project& project, ladder::TPrograma& edi
         }
         return false;
     }
-    if (project.record.kind != "LD") {
-        *ctx.err << "velmora-cli: only ladder (LD) projects are compiled\n";
-        return false;
-    }
     return true;
 }
 
-// Prints the compile's errors; true when there was none.
-bool reportErrors(Context& ctx, const compiler::CompileResult& r, const Language& language) {
-    for (const auto& e : r.errors) {
-        *ctx.err << "velmora-cli: " << text::cp1252ToUtf8(compiler::compileErrorText(e, language))
-                 << "\n";
-    }
-    for (const auto& p : r.codeProblems) {
-        *ctx.err << "velmora-cli: logic " << p.logic << ": " << text::cp1252ToUtf8(p.line) << ": "
-                 << text::cp1252ToUtf8(p.text) << "\n";
+// Prints the reasons the code cannot be sent (and the warnings); true when nothing blocks.
+bool reportErrors(Context& ctx, const compiler::ProgramCompile& r, const Language& language) {
+    for (const auto& d : r.diagnostics) {
+        *ctx.err << "velmora-cli: " << (d.blocking ? "" : "warning: ")
+                 << text::cp1252ToUtf8(compiler::diagnosticText(d, language)) << "\n";
     }
     if (r.debugWrite && !*r.debugWrite) {
         *ctx.err << "velmora-cli: slListaInstrucao.txt not written: " << r.debugWrite->error
                  << "\n";
     }
-    return r.ok();
+    return r.downloadable();
 }
 
-// A full compile of the project named by the arguments; nullopt after printing why not.
-std::optional<compiler::CompileResult> compileProject(Context& ctx, MemoryMap& map,
-                                                      const char* usage) {
+// The full compile a download makes of the project named by the arguments; nullopt after
+// printing why there is none.
+std::optional<compiler::ProgramCompile> compileProject(Context& ctx, MemoryMap& map,
+                                                       const char* usage) {
     if (ctx.args.size() != 1) {
         *ctx.err << "usage: velmora-cli " << usage << "\n";
         return std::nullopt;
@@ -88,13 +81,13 @@ std::optional<compiler::CompileResult> compileProject(Context& ctx, MemoryMap& m
     if (!loadMap(ctx, map) || !loadProject(ctx, project, edited)) {
         return std::nullopt;
     }
-    compiler::CompileOptions options;
-    options.partialSend = project.record.config.envioParcial;
-    options.symbol = [&](std::string_view op) {
+    compiler::CompileInput input;
+    input.editedMain = &edited;
+    input.instructionList = project.instructionList;
+    input.symbol = [&](std::string_view op) {
         return tables::SimboloDoEndereco(project.symbols, op);
     };
-    return compiler::compileLadderProgram(project.record.programs, project.record.programCount, map,
-                                          options);
+    return compiler::CompilaPrograma(project.record, map, input);
 }
 
 std::string hexBytes(const std::vector<std::uint8_t>& bytes) {

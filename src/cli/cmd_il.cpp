@@ -26,6 +26,13 @@ int runIl(Context& ctx) {
     if (!compile_cli::loadProject(ctx, project, edited)) {
         return 2;
     }
+    if (project.record.kind == "ML") {
+        // An instruction-list project is its own instruction list.
+        for (const auto& l : project.instructionList) {
+            *ctx.out << text::cp1252ToUtf8(l) << "\n";
+        }
+        return 0;
+    }
     compiler::CompileState state;
     const std::string il = compiler::TraduzPrograma(project.record.program(1), state);
     for (const auto& l : compiler::splitInstructionList(il)) {

@@ -153,7 +153,7 @@ TEST_F(CompileErrors, AnOutOfRangeOperandFailsTheCompile) {
                  "0010015CRT1001000", "0010017CRT1001000", "0010019BOB1001000#%M999"});
     const auto r = run({"code", p, "--map", kMap});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("logic 1"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("L\xC3\xB3gica 001"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("%M999 fora de Faixa"), std::string::npos) << r.err;
 }
 
