@@ -546,6 +546,8 @@ private:
                 } else {
                     line(b, "ST   " + op + (part == 2 ? ".S" : ".CU"));
                     b.output = true;
+                    // Kept, as for the first part: the block reopened on it loads D or F.
+                    keep = true;
                 }
             } else if (code == "CUD" && part == 4) {
                 if (!first) {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <unistd.h>
 
 namespace velmora::compiler {
@@ -138,6 +139,61 @@ TEST(ProgramCompile, OutOfRangeOperandsAreProblemsOfTheirLogic) {
     EXPECT_EQ(r.codeProblems[0].operand, "%Q7.7");
     EXPECT_FALSE(r.ok());
 }
+
+} // namespace
+} // namespace velmora::compiler
+
+namespace velmora::compiler {
+namespace {
+
+struct BlockCase {
+    const char* name;
+    std::function<void(test::LogicBuilder&)> build;
+    Lines expected;
+};
+
+class BlocksEndToEnd : public ::testing::TestWithParam<BlockCase> {};
+
+TEST_P(BlocksEndToEnd, OneLinePerBlock) {
+    test::LogicBuilder b;
+    GetParam().build(b);
+    std::array<ladder::TPrograma, 1> slots;
+    slots[0].logic(1) = b.logic;
+    const CompileResult r = compileLadderProgram(slots, 1, MemoryMap{});
+    EXPECT_TRUE(r.errors.empty()) << r.errors.front().detail;
+    EXPECT_EQ(r.lines, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ladder, BlocksEndToEnd,
+    ::testing::Values(
+        // Every input and output of an up-down counter; D and F rows load the counter's
+        // outputs from the cell the input row kept.
+        BlockCase{"up_down_counter",
+                  [](test::LogicBuilder& b) {
+                      for (int r = 0; r < 4; ++r) {
+                          b.contact(0, r, "%I0." + std::to_string(r));
+                      }
+                      b.vertical(1, 0, "CUD", {"%C4", "9"}, 4);
+                      for (int r = 0; r < 3; ++r) {
+                          b.wires(2, 8, r).coil(r, "%Q0." + std::to_string(r));
+                      }
+                  },
+                  {"COUNTERUD(%I0.0,%I0.1,%I0.2,%I0.3,4,%Q0.0,%Q0.1,%Q0.2)", "EP"}},
+        BlockCase{"down_counter",
+                  [](test::LogicBuilder& b) {
+                      b.contact(0, 0, "%I0.0").contact(0, 1, "%I0.1");
+                      b.vertical(1, 0, "CDO", {"%C5", "3"}).wires(2, 8, 0).coil(0, "%Q0.0");
+                  },
+                  {"COUNTERDO(%I0.0,%I0.1,5,%Q0.0)", "EP"}},
+        BlockCase{"off_delay_timer_with_parallel_input",
+                  [](test::LogicBuilder& b) {
+                      b.contact(0, 0, "%I0.0").contact(0, 1, "%I0.1").link(0, 0);
+                      b.vertical(1, 0, "TOF", {"%T2", "3", "1", "1"}).contact(2, 0, "%I0.2");
+                      b.wires(3, 8, 0).coil(0, "%Q0.0");
+                  },
+                  {"OR(%I0.0,%I0.1,B0)", "TIMEROFF(B0,2,B1)", "AND(B1,%I0.2,%Q0.0)", "EP"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace velmora::compiler
