@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
+#include <unistd.h>
 
 namespace velmora::cli {
 namespace {
@@ -71,6 +75,30 @@ TEST(Check, EveryKindOfErrorWithItsLogic) {
     }
     // The correct logic 1 and the timer without number's code problems are its own lines.
     EXPECT_EQ(r.out.find("L\u00f3gica 001"), std::string::npos);
+}
+
+TEST(Check, ProgramLargerThanTheAreaIsRefused) {
+    // The shipped map with the program starting 16 bytes before the panel pages.
+    std::ifstream in(std::string(VELMORA_DATA_DIR) + "/Enderecos.txt", std::ios::binary);
+    std::string map((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string key = "ADDINICIOPROGRAMA = ";
+    const std::size_t at = map.find(key);
+    ASSERT_NE(at, std::string::npos);
+    map.replace(at + key.size(), map.find('\r', at) - at - key.size(), "4FF0");
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("velmora_check_map_" + std::to_string(::getpid()) + ".txt");
+    std::ofstream(path, std::ios::binary) << map;
+
+    std::ostringstream out, err;
+    const int status = runCli({"check", "--map", path.string(), "--lang",
+                               std::string(VELMORA_DATA_DIR) + "/ConfigIdiomas.txt",
+                               kCliDir + "compile_example.vlp"},
+                              out, err);
+    std::filesystem::remove(path);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(out.str(), "error: O programa precisa de 111 bytes, o CLP tem 16\n"
+                         "size 111 of 16 bytes\nchecksum 91\n"
+                         "1 error(s), 0 warning(s): cannot be downloaded\n");
 }
 
 TEST(Check, Usage) {
