@@ -495,6 +495,7 @@ private:
                 } else {
                     line(b, "ST   " + f1 + ".E");
                     keep = true;
+                    b.output = true; // the rung ends at the block's input
                 }
             } else if (isArithmeticCode(code) && part == 1) {
                 line(b, code + "  (" + f1 + "," + field(t, 2) + "," + field(t, 3) + ")");
@@ -518,6 +519,7 @@ private:
                 } else {
                     line(b, "ST   " + f1 + ".CU");
                     keep = true;
+                    b.output = true; // the rung ends at the block's input
                 }
             } else if (code == "CDO" && part == 1) {
                 if (first) {
@@ -526,6 +528,7 @@ private:
                 } else {
                     line(b, "ST   " + f1 + ".CD");
                     keep = true;
+                    b.output = true; // the rung ends at the block's input
                 }
             } else if (code == "CUD" && part == 1) {
                 if (first) {
@@ -534,6 +537,7 @@ private:
                 } else {
                     line(b, "ST   " + f1 + ".R");
                     keep = true;
+                    b.output = true; // the rung ends at the block's input
                 }
             } else if ((code == "CUP" || code == "CDO") && part == 2) {
                 if (!first) {

@@ -192,7 +192,20 @@ INSTANTIATE_TEST_SUITE_P(
                       b.vertical(1, 0, "TOF", {"%T2", "3", "1", "1"}).contact(2, 0, "%I0.2");
                       b.wires(3, 8, 0).coil(0, "%Q0.0");
                   },
-                  {"OR(%I0.0,%I0.1,B0)", "TIMEROFF(B0,2,B1)", "AND(B1,%I0.2,%Q0.0)", "EP"}}),
+                  {"OR(%I0.0,%I0.1,B0)", "TIMEROFF(B0,2,B1)", "AND(B1,%I0.2,%Q0.0)", "EP"}},
+        // The timer's input store ends its block: no ANDLD joins it to the coil group.
+        BlockCase{"pulse_timer_into_a_coil_group",
+                  [](test::LogicBuilder& b) {
+                      b.contact(0, 0, "%I0.0").vertical(1, 0, "TPP", {"%T2", "3", "3", "1"});
+                      b.wires(2, 8, 0).coil(0, "%Q0.0").coil(1, "%Q0.1", "BOS").leftLink(9, 0);
+                  },
+                  {"TIMERP(%I0.0,2,B0)", "AND(B0,1,%Q0.0)", "ANDS(B0,1,%Q0.1)", "EP"}},
+        BlockCase{"timer_then_comparison",
+                  [](test::LogicBuilder& b) {
+                      b.contact(0, 0, "%I0.0").vertical(1, 0, "TON", {"%T2", "3", "3", "1"});
+                      b.vertical(2, 0, "CMB", {"%MW1", "5"}).wires(3, 8, 0).coil(0, "%Q0.0");
+                  },
+                  {"TIMERON(%I0.0,2,B2)", "IGUAL_W(%MW1,5,B0)", "AND(B2,B0,%Q0.0)", "EP"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
