@@ -217,6 +217,22 @@ TEST(Driver, CallOfAnotherSlotIsRefused) {
     EXPECT_NE(r.diagnostics[0].detail.find("SUB"), std::string::npos);
 }
 
+TEST(Driver, FastCounterSlotThatIsNotSentIsRefused) {
+    // Its start goes out in a CRPS line, but its code would never reach the controller.
+    project::TProjeto p;
+    p.programCount = 2;
+    setLogics(p.program(1), {simpleRung("%I0.1", "%Q0.1")});
+    setLogics(p.program(2), {simpleRung("%I0.2", "%Q0.2")});
+    p.program(2).setName("CR0");
+    const ProgramCompile r = CompilaPrograma(p, shippedMap(0x1000));
+    ASSERT_EQ(kinds(r), std::vector<DiagnosticKind>{DiagnosticKind::Call});
+    EXPECT_EQ(r.diagnostics[0].logic, 0);
+    EXPECT_FALSE(r.downloadable());
+    EXPECT_NE(std::find(r.presetLines.begin(), r.presetLines.end(),
+                        "CRPS(0," + std::to_string(r.slotAddresses[2]) + ")"),
+              r.presetLines.end());
+}
+
 TEST(Driver, ProgramThatDoesNotFitIsRefused) {
     project::TProjeto p;
     setLogics(p.program(1), {simpleRung("%I0.0", "%Q0.0"), simpleRung("%I0.1", "%Q0.1")});
