@@ -217,6 +217,11 @@ std::map<std::string, bool> run(const std::vector<std::string>& lines, unsigned 
             if (value(a[0]) && value(a[1])) {
                 mem[a[2]] = name == "ANDS";
             }
+        } else if (name == "COUNTERUP") {
+            // A stand-in for the counter that shows which inputs reached it: Q = CU and not R.
+            if (a[3] != "0") {
+                mem[a[3]] = value(a[0]) && !value(a[1]);
+            }
         } else if (name == "TIMERON" || name == "TIMEROFF" || name == "TIMERP") {
             // A timer with preset 0 passes its input straight through.
             if (a[2] != "0") {
@@ -233,6 +238,19 @@ std::map<std::string, bool> run(const std::vector<std::string>& lines, unsigned 
         }
     }
     return coils;
+}
+
+// The cells of a logic, for failure messages.
+std::string gridText(const ladder::TLogica& g) {
+    std::string text;
+    for (int r = 0; r < ladder::kEditedRows; ++r) {
+        for (int s = 0; s < ladder::kStorageColumns; ++s) {
+            const std::string& t = g.cell(s, r).text;
+            text += t.empty() ? (s % 2 ? " .   " : " ") : (s % 2 ? " " + t.substr(0, 4) : "|");
+        }
+        text += "\n";
+    }
+    return text;
 }
 
 TEST(PowerFlowOracle, CompiledNetworksAgreeWithPowerFlow) {
@@ -312,6 +330,63 @@ TEST(PowerFlowOracle, TimersBetweenNetworksAgreeWithPowerFlow) {
         for (unsigned in = 0; in < (1u << inputs); ++in) {
             const bool expected = evaluate(*before, in) && evaluate(*after, in);
             ASSERT_EQ(powerFlow(b.logic, in)["%Q0.0"], expected);
+            ASSERT_EQ(run(r.lines, in)["%Q0.0"], expected)
+                << "network " << attempts << " inputs " << in << "\n"
+                << [&] {
+                       std::string text;
+                       for (const auto& l : r.lines) {
+                           text += l + "\n";
+                       }
+                       return text;
+                   }();
+        }
+        ++compared;
+    }
+    EXPECT_GE(compared, 300);
+}
+
+// An up counter whose count, reset and output rungs are generated networks: each must
+// reach its own place in the merged counter line.
+TEST(PowerFlowOracle, CounterRungsReachTheirInputs) {
+    std::mt19937 rng(3107);
+    const MemoryMap map;
+    int compared = 0;
+    int attempts = 0;
+    while (compared < 300 && attempts < 20000) {
+        ++attempts;
+        const int inputs = 3 + static_cast<int>(rng() % 4);
+        // The count rung is one row (the reset row lies right below it).
+        Node count;
+        count.kind = Node::Series;
+        const int contacts = 1 + static_cast<int>(rng() % 3);
+        for (int i = 0; i < contacts; ++i) {
+            count.parts.push_back(generate(rng, 0, inputs));
+        }
+        const auto reset = generate(rng, static_cast<int>(rng() % 3), inputs);
+        const auto after = generate(rng, static_cast<int>(rng() % 2), inputs);
+        LogicBuilder b;
+        const Size sc = layout(count, b, 0, 0);
+        const Size sr = layout(*reset, b, 0, 1);
+        if (sr.w > sc.w || sr.h > 7) {
+            continue;
+        }
+        b.wires(sr.w, sc.w - 1, 1);
+        // A line after the counter keeps the output network's links off the reset row.
+        b.vertical(sc.w, 0, "CUP", {"%C1", "5"}).wire(sc.w + 1, 0);
+        const Size sa = layout(*after, b, sc.w + 2, 0);
+        if (sc.w + 2 + sa.w > 9 || sa.h > 8) {
+            continue;
+        }
+        b.wires(sc.w + 2 + sa.w, 8, 0).coil(0, "%Q0.0");
+        std::array<ladder::TPrograma, 1> slots;
+        slots[0].logic(1) = b.logic;
+        const CompileResult r = compileLadderProgram(slots, 1, map);
+        ASSERT_TRUE(r.errors.empty())
+            << "network " << attempts << ": " << r.errors.front().detail << "\n"
+            << gridText(b.logic);
+        for (unsigned in = 0; in < (1u << inputs); ++in) {
+            const bool q = evaluate(count, in) && !evaluate(*reset, in);
+            const bool expected = q && evaluate(*after, in);
             ASSERT_EQ(run(r.lines, in)["%Q0.0"], expected)
                 << "network " << attempts << " inputs " << in << "\n"
                 << [&] {
