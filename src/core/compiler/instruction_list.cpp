@@ -1,5 +1,7 @@
 #include "core/compiler/instruction_list.h"
 
+#include "core/compiler/il_blocks.h"
+
 #include "core/ladder/cell.h"
 
 #include <array>
@@ -17,22 +19,6 @@ constexpr int kMaxBlocks = 50;
 constexpr int kLastRow = ladder::kEditedRows - 1;
 // Percorre and Ramo call each other one row further down each time; deeper means a loop.
 constexpr int kMaxDepth = 4 * ladder::kEditedRows;
-
-struct TBloco {
-    int level = 0;
-    int startColumn = 0;
-    int startRow = 0;
-    int endColumn = -1;
-    int endRow = 0;
-    int count = 0;
-    bool output = false;
-    bool rail = false; // begins at the left rail, or at an element with nothing before it
-    std::string text;
-
-    bool open() const { return endColumn == -1; }
-    // A block of horizontal lines only: it conducts, whatever stands beside it.
-    bool wire() const { return count == 0 && !output && text.empty(); }
-};
 
 bool startsWith(std::string_view s, std::string_view p) {
     return s.substr(0, p.size()) == p;
@@ -108,7 +94,7 @@ public:
             if (overflow_) {
                 continue;
             }
-            text += junta();
+            text += Junta(blocks_, state_);
         }
         return text;
     }
@@ -595,133 +581,6 @@ private:
                 cell.clear();
             }
         }
-    }
-
-    static bool sameSpan(const TBloco& a, const TBloco& b) {
-        return a.endColumn == b.endColumn && a.endRow == b.endRow &&
-               ((a.startColumn == b.startColumn && a.startRow == b.startRow) ||
-                (a.startColumn == 0 && b.startColumn == 0));
-    }
-
-    // A text made of one load line and then OR lines only: it may follow an OR directly.
-    static bool loadThenOrs(std::string_view text) {
-        std::size_t pos = 0;
-        bool firstLine = true;
-        while (pos < text.size()) {
-            std::size_t next = text.find(kCrlf, pos + 2);
-            if (next == std::string_view::npos) {
-                next = text.size();
-            }
-            const std::string_view l = text.substr(pos + 2, next - pos - 2);
-            if (firstLine ? !startsWith(l, "LD")
-                          : !startsWith(l, "OR ") && !startsWith(l, "ORN") &&
-                                !startsWith(l, "ORR") && !startsWith(l, "ORS")) {
-                return false;
-            }
-            firstLine = false;
-            pos = next;
-        }
-        return !firstLine;
-    }
-
-    bool orPass() {
-        bool merged = false;
-        for (std::size_t i = 0; i + 1 < blocks_.size();) {
-            TBloco& a = blocks_[i];
-            TBloco& b = blocks_[i + 1];
-            const bool exact = a.startColumn == b.startColumn && a.startRow == b.startRow &&
-                               a.endColumn == b.endColumn && a.endRow == b.endRow;
-            if (!a.output && !b.output && sameSpan(a, b)) {
-                if (a.wire() || b.wire()) {
-                    // A bypass: the parallel group always conducts.
-                    a.text = std::string(kCrlf) + "LD   1";
-                    a.count = 1;
-                } else if (a.endColumn - a.startColumn == 2 && loadThenOrs(b.text)) {
-                    std::string t = b.text;
-                    const auto p = t.find("LD");
-                    t.replace(p, 2, "OR");
-                    a.text += t;
-                    a.count += b.count;
-                } else {
-                    a.text += b.text;
-                    a.text += kCrlf;
-                    a.text += "ORLD";
-                    a.count += b.count;
-                }
-                blocks_.erase(blocks_.begin() + static_cast<long>(i) + 1);
-                merged = true;
-            } else if (a.output && b.output && exact) {
-                a.text += b.text;
-                a.level = 0;
-                a.count += b.count;
-                blocks_.erase(blocks_.begin() + static_cast<long>(i) + 1);
-                merged = true;
-            } else {
-                ++i;
-            }
-        }
-        return merged;
-    }
-
-    bool andPass() {
-        for (std::size_t i = 0; i + 1 < blocks_.size(); ++i) {
-            TBloco& a = blocks_[i];
-            const TBloco& b = blocks_[i + 1];
-            const bool joins = a.endRow == b.startRow &&
-                               (a.endColumn == b.startColumn || a.endColumn == b.startColumn + 2);
-            if (!joins) {
-                continue;
-            }
-            bool shared = false;
-            for (std::size_t k = 0; k < blocks_.size(); ++k) {
-                if (k != i && k != i + 1 && blocks_[k].startColumn == b.startColumn &&
-                    blocks_[k].startRow == b.startRow) {
-                    shared = true;
-                }
-            }
-            if (shared) {
-                continue;
-            }
-            const bool andld = b.level != 0 && !a.output && !b.output && !a.wire() && !b.wire();
-            a.text += b.text;
-            if (andld) {
-                a.text += kCrlf;
-                a.text += "ANDLD";
-            }
-            a.endColumn = b.endColumn;
-            a.endRow = b.endRow;
-            a.output = b.output;
-            a.count += b.count;
-            blocks_.erase(blocks_.begin() + static_cast<long>(i) + 1);
-            for (auto& e : blocks_) {
-                if (e.level > 1) {
-                    --e.level;
-                }
-            }
-            return true;
-        }
-        return false;
-    }
-
-    std::string junta() {
-        if (blocks_.empty()) {
-            return {};
-        }
-        while (orPass()) {
-        }
-        while (blocks_.size() > 1) {
-            const std::size_t before = blocks_.size();
-            andPass();
-            while (orPass()) {
-            }
-            if (blocks_.size() == before) {
-                state_.error(kMsgTranslation, "network of row " +
-                                                  std::to_string(blocks_.front().startRow + 1) +
-                                                  " does not reduce to one block");
-                return {};
-            }
-        }
-        return blocks_.front().text;
     }
 };
 

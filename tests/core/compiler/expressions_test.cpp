@@ -151,6 +151,10 @@ TEST(Formula, StepsAndErrors) {
         {"%MW1 %MW2", {}},
         {"%MW1 =(%MW2+%MW3", {}},
         {"%MW1 =%MW2", {}},
+        // Nine groups waiting at once need nine word buffers; there are eight.
+        {"%MW1 =(%MW2+%MW3)*(%MW2+%MW3)*(%MW2+%MW3)*(%MW2+%MW3)*(%MW2+%MW3)*(%MW2+%MW3)*(%MW2+"
+         "%MW3)*(%MW2+%MW3)*(%MW2+%MW3)",
+         {}},
     };
     for (const auto& c : cases) {
         CompileState state;
