@@ -6,6 +6,7 @@
 #include "gui/app/instruction_list_window.h"
 #include "gui/app/menu_builder.h"
 #include "gui/app/splash.h"
+#include "gui/ladder/ladder_input.h"
 #include "gui/ladder/ladder_page.h"
 
 #include <QAction>
@@ -52,6 +53,7 @@ MainWindow::MainWindow(const StartupOptions& options, QWidget* parent)
     startSession(ws_, prompts());
     applyNoProjectState();
     wireSettings();
+    installLadderInput(*this);
     retranslate();
 }
 
