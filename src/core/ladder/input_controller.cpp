@@ -93,10 +93,11 @@ InputResult InputController::mouseDown(const LadderGeometry& g, MouseButton butt
     switch (shape) {
     case PointerShape::Hand:
         if (hooks_.editTitle) {
-            hooks_.editTitle(pointer_.logic);
+            const ViewUpdate v = hooks_.editTitle(pointer_.logic);
+            result.view.modified = result.view.modified || v.modified;
+            result.view.layout = result.view.layout || v.layout;
+            result.view.redrawOpenLogic = result.view.redrawOpenLogic || v.redrawOpenLogic;
         }
-        result.view.redrawOpenLogic = env_.session.isOpen();
-        result.view.layout = !env_.session.isOpen();
         break;
     case PointerShape::Arrow:
         result.drawCursor = onOpen;

@@ -68,7 +68,7 @@ struct InputHooks {
     std::function<void(CellPosition from, CellPosition to)> markArea;
     std::function<void()> clearArea;
     // The title of logic n (header band).
-    std::function<void(int logic)> editTitle;
+    std::function<ViewUpdate(int logic)> editTitle;
     // The PID dialog on a PID block's first cell text; the changed text, or nothing.
     std::function<std::optional<std::string>(const std::string& firstCell)> pidDialog;
     // A timer or counter was entered or changed: the timers and counters table follows.
