@@ -497,6 +497,10 @@ bool LadderInput::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         return windowKey(watched, static_cast<QKeyEvent*>(event));
     }
+    if (event->type() == QEvent::KeyRelease) {
+        // The press has gone through all its parents by now.
+        lastKeyWidget_.clear();
+    }
     return QObject::eventFilter(watched, event);
 }
 
