@@ -26,7 +26,7 @@ CheckRun check(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
-const std::string kCliDir = std::string(VELMORA_FIXTURES_DIR) + "/../cli/";
+const std::string kCliDir = std::string(VELMORA_CLI_TEST_DIR) + "/";
 
 struct CleanCase {
     const char* name;

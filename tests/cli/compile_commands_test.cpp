@@ -28,7 +28,7 @@ Run run(std::vector<std::string> args) {
 }
 
 const std::string kMap = std::string(VELMORA_DATA_DIR) + "/Enderecos.txt";
-const std::string kExample = std::string(VELMORA_FIXTURES_DIR) + "/../cli/compile_example.vlp";
+const std::string kExample = std::string(VELMORA_CLI_TEST_DIR) + "/compile_example.vlp";
 
 const char* const kIl = "LD   %I0.0\n"
                         "AND  %I0.1\n"
