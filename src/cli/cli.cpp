@@ -2,8 +2,10 @@
 
 #include "core/project/home.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ostream>
+#include <string_view>
 
 namespace velmora::cli {
 
@@ -30,8 +32,21 @@ namespace {
 void printHelp(std::ostream& out) {
     out << "usage: velmora-cli COMMAND [ARGS...] [--map FILE] [--lang FILE] [--home DIR]\n\n"
            "commands:\n";
+    // A usage line is the syntax, two blanks, then what the command prints: align the latter.
+    std::size_t width = 0;
     for (const auto& c : commands()) {
-        out << "  " << c.usage << "\n";
+        const std::string_view usage = c.usage;
+        width = std::max(width, std::min(usage.find("  "), usage.size()));
+    }
+    for (const auto& c : commands()) {
+        const std::string_view usage = c.usage;
+        const std::size_t gap = usage.find("  ");
+        if (gap == std::string_view::npos) {
+            out << "  " << usage << "\n";
+            continue;
+        }
+        out << "  " << usage.substr(0, gap) << std::string(width - gap + 2, ' ')
+            << usage.substr(gap + 2) << "\n";
     }
     out << "\noptions:\n"
            "  --map FILE   memory map (default: the start-up folder's Enderecos.txt)\n"
