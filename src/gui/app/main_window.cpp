@@ -8,6 +8,7 @@
 #include "gui/app/splash.h"
 #include "gui/ladder/ladder_input.h"
 #include "gui/ladder/ladder_page.h"
+#include "gui/ladder/ladder_tools.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -53,6 +54,7 @@ MainWindow::MainWindow(const StartupOptions& options, QWidget* parent)
     startSession(ws_, prompts());
     applyNoProjectState();
     wireSettings();
+    wireLadderTools(*this);
     installLadderInput(*this);
     retranslate();
 }
