@@ -1,5 +1,6 @@
 #include "core/ladder/catalogue.h"
 #include "core/ladder/cell.h"
+#include "core/lang/language_file.h"
 #include "core/project/project_file.h"
 #include "core/workspace.h"
 #include "gui/app/main_window.h"
@@ -250,7 +251,9 @@ private slots:
                      {ladder::OperandDisplay::SimboloEndereco, "simboloendereco"}};
 
         // The example project with its timers, counter, jump and sealed siren, logic 5 open.
+        const auto languages = std::filesystem::path(VELMORA_DATA_DIR) / "ConfigIdiomas.txt";
         ws_ = std::make_unique<Workspace>();
+        CarregaIdiomas(languages, ws_->language.table);
         const auto example =
             std::filesystem::path(VELMORA_DATA_DIR) / "examples" / "temporizadores.vlp";
         const auto loaded = project::CarregaProjeto(example, ws_->project, ws_->ladder.program);
@@ -273,6 +276,7 @@ private slots:
         // Every common element together, with a comparison and an arithmetic box.
         page_.reset();
         ws_ = std::make_unique<Workspace>();
+        CarregaIdiomas(languages, ws_->language.table);
         demoProgram(*ws_);
         QVERIFY(ws_->ladder.AbreLogica(4));
         page_ = std::make_unique<LadderPage>(*ws_);

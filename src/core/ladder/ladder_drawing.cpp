@@ -83,7 +83,9 @@ void drawWireStubs(LadderDrawContext& ctx, const TLogica& logic, int top, int ro
             const int from = c == 0 ? g.leftRailX() : g.gapMiddleRight(c - 1);
             int to = c == kLastElementColumn ? cell.right : g.gapMiddleRight(c);
             if (stub == Stub::Input) {
-                to = cell.right;
+                // Up to the cell's right edge, its last pixel inside the cell: the box drawn
+                // afterwards covers all of it but the part in the gap.
+                to = cell.right - 1;
             }
             ctx.canvas.line({from, y}, {to, y});
         }

@@ -255,7 +255,8 @@ void oneRowBlock(LadderDrawContext& ctx, const ElementPlace& e) {
     const char* title = e.kind->family == Family::Operation ? "OPERATE"
                         : e.kind->family == Family::Call    ? "CALL"
                                                             : "JUMP";
-    write(ctx, {e.x + frac(0.4, L), e.t}, title, kArial, g.fontSize, e.background);
+    write(ctx, {e.x + frac(0.4, L), e.t}, title, kArial, g.fontSize, e.background, false,
+          colors::black, true);
     const Point p = e.kind->family == Family::Operation
                         ? Point{e.x + frac(0.35, W), e.t + frac(0.38, rh)}
                         : Point{e.x + frac(0.333, W), e.t + frac(0.5, rh)};
@@ -331,7 +332,7 @@ void drawBoxElement(LadderDrawContext& ctx, const ElementPlace& e) {
     box(ctx, {left, e.b + frac(shape.y1, H), right, e.b + frac(shape.y2, H)}, e.background);
     for (const Label& l : shape.labels) {
         write(ctx, {e.x + frac(l.a, W), e.b + frac(l.c, H)}, l.text, kArial, g.fontSize,
-              e.background);
+              e.background, false, colors::black, true);
     }
     switch (family) {
     case Family::Comparison: {
