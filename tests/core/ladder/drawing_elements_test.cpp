@@ -272,3 +272,82 @@ TEST(ElementDrawing, OneRowBlocks) {
 
 } // namespace
 } // namespace velmora::ladder
+
+namespace velmora::ladder {
+namespace {
+
+using namespace drawing_test;
+
+TEST(LogicDrawing, HeaderFrameStubsAndLinks) {
+    Scene s;
+    s.logic.number = 7;
+    s.logic.setTitle("Bomba");
+    s.logic.element(0, 0).set("CNA1001010#%I0.0");
+    s.logic.element(0, 1).set("CNA1001010#%I0.1");
+    s.logic.cell(2, 0).set("I000");
+    auto ctx = s.context();
+    EXPECT_EQ(DesenhaLogicaFechada(ctx, s.logic, 100), 143);
+
+    const Call* header = findText(s.canvas, "L\xF3gica 007: Bomba");
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->points[0], (Point{20, 125}));
+    EXPECT_EQ(header->font.pixelHeight, 16);
+    EXPECT_TRUE(header->font.bold);
+    EXPECT_EQ(header->font.family, "Arial");
+    EXPECT_TRUE(hasFill(s.canvas, {0, 100, 760, 243}, colors::white));
+    const auto frames = callsOf(s.canvas, Op::Polyline);
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_EQ(frames[0].points, (std::vector<Point>{{7, 115}, {7, 148}, {765, 148}}));
+    EXPECT_EQ(frames[0].pen, (Pen{colors::gray, 2}));
+    EXPECT_TRUE(hasLine(s.canvas, {14, 149}, {14, 243}));
+    EXPECT_TRUE(hasLine(s.canvas, {761, 149}, {761, 243}));
+    // Wire stubs from the rail to the middle of the gap, on both rows.
+    EXPECT_TRUE(hasLine(s.canvas, {14, 177}, {87, 177}));
+    EXPECT_TRUE(hasLine(s.canvas, {14, 221}, {87, 221}));
+    // The link of a closed logic starts half a row gap below the wire.
+    EXPECT_TRUE(hasLine(s.canvas, {87, 179}, {87, 221}));
+
+    Scene open;
+    open.logic = s.logic;
+    auto openCtx = open.context();
+    DesenhaLogicaAberta(openCtx, open.logic, 100);
+    EXPECT_TRUE(hasLine(open.canvas, {87, 177}, {87, 221}));
+    // The connection grid: a grey line across each gap and a tick in its middle.
+    EXPECT_TRUE(hasLine(open.canvas, {85, 177}, {90, 177}));
+    EXPECT_TRUE(hasLine(open.canvas, {87, 175}, {87, 180}));
+    EXPECT_FALSE(hasLine(open.canvas, {14, 177}, {87, 177})); // no stubs when open
+
+    // An empty link text erases the line in white.
+    Scene erase;
+    auto eraseCtx = erase.context();
+    DesenhaLigacao(eraseCtx, 100, 2, 0, "", LogicKind::Open);
+    ASSERT_EQ(erase.canvas.calls.size(), 1u);
+    EXPECT_EQ(erase.canvas.calls[0].pen.color, colors::white);
+}
+
+TEST(LogicDrawing, CursorAndMarkedArea) {
+    Scene s;
+    tables::DefineSimbolo(s.symbols, "%I0.0", "PARTIDA");
+    s.symbols.rows.push_back({"%I0.1", "", "Botao de parada"});
+    s.logic.element(0, 0).set("CNA1001010#%I0.0");
+    s.logic.element(1, 0).set("CNF1001000#%I0.1");
+    s.logic.element(2, 0).set("CRT1001000");
+    auto ctx = s.context();
+    EXPECT_EQ(DesenhaCursor(ctx, s.logic, {0, 0}, {0, 0}), "%I0.0 : PARTIDA");
+    EXPECT_EQ(DesenhaCursor(ctx, s.logic, {0, 0}, {1, 0}), "%I0.1 : Botao de parada");
+    EXPECT_EQ(DesenhaCursor(ctx, s.logic, {1, 0}, {2, 0}), "");
+    s.canvas.calls.clear();
+    DesenhaCursor(ctx, s.logic, {1, 0}, {4, 3});
+    EXPECT_TRUE(hasFill(s.canvas, {90, 50, 160, 89}, colors::white));
+    EXPECT_TRUE(hasFill(s.canvas, {315, 182, 385, 221}, colors::silver));
+
+    s.canvas.calls.clear();
+    DesenhaArea(ctx, s.logic, {{2, 1}, {1, 0}});
+    EXPECT_TRUE(hasFill(s.canvas, {90, 50, 235, 133}, colors::silver));
+    const Call* text = findText(s.canvas, "  %I0.1");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->brush.color, colors::silver);
+}
+
+} // namespace
+} // namespace velmora::ladder
