@@ -228,6 +228,7 @@ TEST(InputMenus, ContactItemChangesOnlyTheCode) {
 
 TEST(InputMenus, ContactItemOnAnEmptyCellPlacesAndAsksForTheOperand) {
     InputRig rig;
+    rig.session.workingCopy.element(0, 0).set("CNA1001010#%I0.0");
     rig.last = {3, 2};
     rig.input->menuItem("miContatoNormalmenteAberto");
     EXPECT_EQ(rig.cellText(3, 2), "CNA1001000#% ");

@@ -1,11 +1,11 @@
 #pragma once
 
 // A ladder editor driven by input events alone: a session with logics laid out one below the
-// other, the editor items the input changes, and placement hooks that write the element of the
-// current tool at the clicked cell the way the editor does for these tests' simple layouts.
+// other, the editor state the input changes, and the editor's own placement operations.
 
 #include "core/ladder/catalogue.h"
 #include "core/ladder/cell.h"
+#include "core/ladder/editor_commands.h"
 #include "core/ladder/input_controller.h"
 #include "core/operands/operand_limits.h"
 #include "support/scripted_prompts.h"
@@ -28,10 +28,11 @@ inline OperandTables roomyTables() {
 
 struct InputRig {
     EditorSession session;
-    CellPosition cursor;
-    CellPosition last;
-    int tool = 0;
-    bool placing = false;
+    EditorState state;
+    CellPosition& cursor = state.cursor;
+    CellPosition& last = state.last;
+    int& tool = state.tool;
+    bool& placing = state.placing;
     tables::SymbolTable symbols;
     OperandTables operands = roomyTables();
     test::ScriptedPrompts prompts;
@@ -42,7 +43,7 @@ struct InputRig {
     std::vector<std::pair<CellPosition, CellPosition>> areas;
     std::unique_ptr<InputController> input;
 
-    // `logics` logics, each `closed` rows high when drawn closed; logic `open` open (0: none).
+    // `logics` empty logics, logic `open` open (0: none).
     explicit InputRig(int logics = 1, int open = 1) {
         setLogicCount(session.program, logics);
         if (open != 0) {
@@ -50,23 +51,15 @@ struct InputRig {
         }
         layout();
         InputHooks hooks;
+        // The editor's own operations, as the ladder page runs them.
         hooks.click = [this](CellPosition cell) {
-            cursor = cell;
-            last = cell;
-            PlaceOutcome out;
-            const ElementKind* kind = elementOfTool(tool);
-            if (kind != nullptr &&
-                writeElement(session.workingCopy, *kind, cell.column, cell.row)) {
-                out.changed = true;
-                placing = true;
-                out.operandEntry = CellPosition{kind->coilColumn ? 9 : cell.column, cell.row};
-            }
-            tool = -2;
-            return out;
+            EditorContext ctx{session, state, prompts, language};
+            return outcome(clickCell(ctx, cell));
         };
         hooks.place = [this](int t) {
-            tool = t;
-            return hooksClick(cursor);
+            EditorContext ctx{session, state, prompts, language};
+            state.tool = t;
+            return outcome(placeWithReplacing(ctx));
         };
         hooks.markArea = [this](CellPosition a, CellPosition b) { areas.push_back({a, b}); };
         hooks.timersChanged = [this] { ++timersChanged; };
@@ -89,7 +82,10 @@ struct InputRig {
     }
 
     std::function<PlaceOutcome(CellPosition)> clickHook;
-    PlaceOutcome hooksClick(CellPosition c) { return clickHook(c); }
+
+    static PlaceOutcome outcome(const EditResult& r) {
+        return PlaceOutcome{r.changed, r.layout, r.operandEntry};
+    }
 
     // Logics laid out from y = 5, the open one with all rows, the others one row high.
     void layout() {
