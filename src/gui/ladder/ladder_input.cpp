@@ -5,6 +5,7 @@
 #include "gui/adapters/qt_text.h"
 #include "gui/app/main_window.h"
 #include "gui/ladder/ladder_page.h"
+#include "gui/ladder/ladder_tools.h"
 
 #include <QAction>
 #include <QApplication>
@@ -172,6 +173,10 @@ PlaceOutcome LadderInput::follow(const EditResult& result) {
 InputHooks LadderInput::hooks() {
     InputHooks h;
     h.click = [this](CellPosition cell) {
+        // The tools release their buttons and show the pointer of the tool that is left.
+        if (auto* tools = window_.findChild<LadderTools*>(QStringLiteral("LadderTools"))) {
+            return follow(tools->clickCell(cell));
+        }
         EditorContext ctx = context();
         const PlaceOutcome out = follow(ladder::clickCell(ctx, cell));
         releaseToolButtons();
