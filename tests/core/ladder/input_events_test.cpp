@@ -112,6 +112,20 @@ TEST(InputEvents, ArrowKeysStayInTheGrid) {
     EXPECT_EQ(rig.cursor, (CellPosition{9, 7}));
 }
 
+TEST(InputEvents, DeleteAsksOnlyForAnElement) {
+    InputRig rig;
+    rig.session.workingCopy.element(2, 1).set("CNA1001000#%I0.0");
+    rig.cursor = {4, 4};
+    rig.input->keyDown(Key::Delete);
+    EXPECT_TRUE(rig.prompts.shown.empty());
+    rig.cursor = {2, 1};
+    rig.prompts.queueAnswer(Prompts::Answer::Yes);
+    const auto r = rig.input->keyDown(Key::Delete);
+    EXPECT_EQ(rig.prompts.texts(), std::vector<std::string>{"M230"});
+    EXPECT_TRUE(rig.cellText(2, 1).empty());
+    EXPECT_TRUE(r.view.redrawOpenLogic);
+}
+
 TEST(InputEvents, EnterCommitsAndEscapeDiscards) {
     InputRig rig(2, 1);
     rig.session.workingCopy.element(0, 0).set("CNA1001010#%I0.0");

@@ -61,6 +61,10 @@ struct InputRig {
             state.tool = t;
             return outcome(placeWithReplacing(ctx));
         };
+        hooks.pressDelete = [this] {
+            EditorContext ctx{session, state, prompts, language};
+            return outcome(pressDelete(ctx));
+        };
         hooks.markArea = [this](CellPosition a, CellPosition b) { areas.push_back({a, b}); };
         hooks.timersChanged = [this] { ++timersChanged; };
         InputEnvironment env{session,
