@@ -4,6 +4,7 @@
 #include "gui/app/instruction_list_window.h"
 #include "gui/app/main_window.h"
 #include "gui/app/splash.h"
+#include "gui/ladder/ladder_page.h"
 #include "support/scripted_prompts.h"
 
 #include <QAction>
@@ -130,8 +131,11 @@ private slots:
         QCOMPARE(recent->data().toString(), project);
         QVERIFY(!window_->findChild<QAction*>("miRecente2")->isVisible());
 
+        auto* page = window_->findChild<gui::LadderPage*>("PaginaLadder");
+        QCOMPARE(page->display(), ladder::OperandDisplay::Simbolo);
         window_->findChild<QAction*>("miEnderecoSimbolo")->trigger();
         QCOMPARE(window_->workspace().settings.modoExibicao, DisplayMode::SimboloEndereco);
+        QCOMPARE(page->display(), ladder::OperandDisplay::SimboloEndereco);
         window_->close(); // writes the settings
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QVERIFY(settings.readAll().contains("MODO EXIBICAO = B"));

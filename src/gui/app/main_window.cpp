@@ -41,11 +41,12 @@ MainWindow::MainWindow(const StartupOptions& options, QWidget* parent)
 
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBarPrincipal"));
-    for (int i = 0; i < 3; ++i) {
+    // 0 link, 1 controller, 2 free, 3 pointer cell, 4 the operand under the cursor.
+    for (int i = 0; i < 5; ++i) {
         auto* panel = new QLabel(status);
         panel->setObjectName(QStringLiteral("StatusBarPrincipalPanel%1").arg(i));
-        panel->setMinimumWidth(i == 2 ? 300 : 120);
-        status->addWidget(panel);
+        panel->setMinimumWidth(i == 4 ? 300 : 120);
+        status->addWidget(panel, i == 4 ? 1 : 0);
     }
     setStatusBar(status);
 

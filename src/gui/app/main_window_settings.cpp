@@ -3,10 +3,12 @@
 #include "core/project/settings.h"
 #include "gui/adapters/qt_text.h"
 #include "gui/app/main_window.h"
+#include "gui/ladder/ladder_page.h"
 #include "gui/lang/frm_config_idioma.h"
 #include "gui/lang/frm_idiomas.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 
 namespace velmora::gui {
@@ -39,10 +41,28 @@ void MainWindow::wireSettings() {
         connect(keep, &QAction::toggled, this,
                 [this](bool down) { ws_.settings.manterLadder = down; });
     }
+    if (auto* page = findChild<gui::LadderPage*>(QStringLiteral("PaginaLadder"))) {
+        auto* panel = findChild<QLabel*>(QStringLiteral("StatusBarPrincipalPanel4"));
+        connect(page, &gui::LadderPage::cursorStatus, this, [panel](const QString& text) {
+            if (panel != nullptr) {
+                panel->setText(text);
+            }
+        });
+    }
     applySettings();
 }
 
 void MainWindow::applySettings() {
+    if (auto* page = findChild<gui::LadderPage*>(QStringLiteral("PaginaLadder"))) {
+        const ladder::OperandDisplay display =
+            ws_.settings.modoExibicao == DisplayMode::Simbolo ? ladder::OperandDisplay::Simbolo
+            : ws_.settings.modoExibicao == DisplayMode::SimboloEndereco
+                ? ladder::OperandDisplay::SimboloEndereco
+                : ladder::OperandDisplay::Endereco;
+        if (page->display() != display) {
+            page->setDisplay(display);
+        }
+    }
     const DisplayModeChecks checks = displayModeChecks(ws_.settings.modoExibicao);
     const std::pair<const char*, bool> marks[] = {
         {"miExibeEndereco", checks.miExibeEndereco},
