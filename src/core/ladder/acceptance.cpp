@@ -59,11 +59,12 @@ bool isVariable(const OperandTables& operands, std::string_view value, std::uint
            resolveAddress(operands.map, value).status == AddressResult::Status::Ok;
 }
 
-Acceptance dataField(const OperandTables& operands, const FieldSpec& spec, std::string_view value) {
-    if (spec.constantAllowed && isConstant(value)) {
+Acceptance dataField(const OperandTables& operands, const FieldSpec& fieldSpec,
+                     std::string_view value) {
+    if (fieldSpec.constantAllowed && isConstant(value)) {
         return Acceptance::yes();
     }
-    return isVariable(operands, value, spec.widths) ? Acceptance::yes() : Acceptance::no();
+    return isVariable(operands, value, fieldSpec.widths) ? Acceptance::yes() : Acceptance::no();
 }
 
 // Contacts and coils, field 1: the bit operands a contact can read or a coil can drive.
@@ -209,7 +210,7 @@ Acceptance AceitaCampo(const EntryContext& ctx, const ElementKind& kind, int fie
         return Acceptance::no();
     }
     const OperandLimits& limits = ctx.operands.limits;
-    const FieldSpec& spec = kind.fieldSpecs[static_cast<std::size_t>(field - 1)];
+    const FieldSpec& fieldSpec = kind.fieldSpecs[static_cast<std::size_t>(field - 1)];
     switch (kind.family) {
     case Family::Contact:
         return isBitOperand(limits, value) ? Acceptance::yes() : Acceptance::no();
@@ -221,7 +222,7 @@ Acceptance AceitaCampo(const EntryContext& ctx, const ElementKind& kind, int fie
     case Family::Comparison:
     case Family::Move:
     case Family::Arithmetic:
-        return dataField(ctx.operands, spec, value);
+        return dataField(ctx.operands, fieldSpec, value);
     case Family::Timer:
         switch (field) {
         case 1:

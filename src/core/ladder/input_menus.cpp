@@ -200,19 +200,19 @@ std::optional<MenuRequest> InputController::menuForLastPosition(const std::strin
             return std::nullopt;
         }
     }
-    const MenuSpec* spec = specOf(name);
-    if (spec == nullptr) {
+    const MenuSpec* menuSpec = specOf(name);
+    if (menuSpec == nullptr) {
         return std::nullopt;
     }
     MenuRequest request{name, {}, {}, byKey};
-    const bool ofFamily = at && editsFamily(*spec, at->kind->family);
-    for (const auto& [item, code] : spec->kinds) {
+    const bool ofFamily = at && editsFamily(*menuSpec, at->kind->family);
+    for (const auto& [item, code] : menuSpec->kinds) {
         if (at && at->kind->code == code) {
             request.hidden.emplace_back(item);
         }
     }
     if (byKey && !ofFamily) {
-        for (auto item : spec->parameterItems) {
+        for (auto item : menuSpec->parameterItems) {
             request.hidden.emplace_back(item);
         }
     }
