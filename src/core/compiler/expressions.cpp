@@ -55,16 +55,7 @@ constexpr std::array<ComparisonOp, 18> kComparisons = {{
 }};
 
 std::string call(std::string_view name, const std::vector<std::string>& args) {
-    std::string s(name);
-    s += '(';
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (i > 0) {
-            s += ',';
-        }
-        s += args[i];
-    }
-    s += ')';
-    return s;
+    return expressionLine(name, args);
 }
 
 // The text between the first "(" and the last ")" split at ",".

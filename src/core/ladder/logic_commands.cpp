@@ -39,6 +39,22 @@ std::optional<int> typedPosition(const std::string& text) {
     return *value > kMaxLogics + 1 ? kMaxLogics + 1 : static_cast<int>(*value);
 }
 
+// Asks for a logic position with the program's count as the default; a typed text that is no
+// position is refused with 277 in a box of the given kind. Nothing when cancelled or refused.
+std::optional<int> askPosition(Prompts& prompts, const Language& language, int caption, int prompt,
+                               int count, Prompts::Kind refusal) {
+    const auto answer =
+        prompts.input(language.text(caption), language.text(prompt), std::to_string(count));
+    if (!answer) {
+        return std::nullopt;
+    }
+    const auto position = typedPosition(*answer);
+    if (!position) {
+        prompts.ask(refusal, language.text(kMsgInvalidNumber), Prompts::Buttons::Ok);
+    }
+    return position;
+}
+
 void openInserted(EditorSession& session, int position, ViewUpdate& update) {
     session.AbreLogica(position);
     update.modified = true;
@@ -76,15 +92,9 @@ ViewUpdate insertLogicByMenu(EditorSession& session, Prompts& prompts, const Lan
         prompts.information(language.text(kMsgLogicOpen));
         return update;
     }
-    const auto answer =
-        prompts.input(language.text(kMsgInsertCaption), language.text(kMsgInsertPrompt),
-                      std::to_string(program.count()));
-    if (!answer) {
-        return update;
-    }
-    const auto position = typedPosition(*answer);
+    const auto position = askPosition(prompts, language, kMsgInsertCaption, kMsgInsertPrompt,
+                                      program.count(), Prompts::Kind::Information);
     if (!position) {
-        prompts.information(language.text(kMsgInvalidNumber));
         return update;
     }
     if (program.count() >= kMaxLogics) {
@@ -106,15 +116,9 @@ ViewUpdate deleteLogic(EditorSession& session, Prompts& prompts, const Language&
         prompts.information(language.text(kMsgLogicOpen));
         return update;
     }
-    const auto answer =
-        prompts.input(language.text(kMsgDeleteCaption), language.text(kMsgDeletePrompt),
-                      std::to_string(program.count()));
-    if (!answer) {
-        return update;
-    }
-    const auto number = typedPosition(*answer);
+    const auto number = askPosition(prompts, language, kMsgDeleteCaption, kMsgDeletePrompt,
+                                    program.count(), Prompts::Kind::Plain);
     if (!number) {
-        prompts.message(language.text(kMsgInvalidNumber));
         return update;
     }
     if (*number > program.count()) {
