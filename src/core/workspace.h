@@ -16,8 +16,8 @@ struct Workspace {
     HomeFolder home;
     Language language;
     project::Project project; // the open project: record, configuration, tables
-    OperandTables operands; // memory map and operand limit table
-    Settings settings;      // the preferences kept in configvlm.cfg
+    OperandTables operands;   // memory map and operand limit table
+    Settings settings;        // the preferences kept in configvlm.cfg
     ladder::EditorSession ladder;
     ladder::EditorState ladderEditor; // cursor, tool and marked area of the ladder editor
 };
