@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "run_cli.h"
 
 #include "core/text/atomic_file.h"
 
@@ -12,16 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
-    int status;
-    std::string out, err;
-};
-
-Run run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::run;
 
 const std::string kShippedMap = std::string(VELMORA_DATA_DIR) + "/Enderecos.txt";
 

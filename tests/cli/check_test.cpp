@@ -1,6 +1,7 @@
 // velmora-cli check: clean example projects, and a project with one logic for each kind of
 // error (check_errors.vlp) listed with its logic number and message.
 #include "cli/cli.h"
+#include "run_cli.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +14,10 @@
 namespace velmora::cli {
 namespace {
 
-struct CheckRun {
-    int status;
-    std::string out, err;
-};
-
-CheckRun check(std::vector<std::string> args) {
+test::Run check(std::vector<std::string> args) {
     args.insert(args.begin(), {"check", "--map", std::string(VELMORA_DATA_DIR) + "/Enderecos.txt",
                                "--lang", std::string(VELMORA_DATA_DIR) + "/ConfigIdiomas.txt"});
-    std::ostringstream out, err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
+    return test::run(args);
 }
 
 const std::string kCliDir = std::string(VELMORA_CLI_TEST_DIR) + "/";
@@ -38,7 +32,7 @@ struct CleanCase {
 class CheckClean : public ::testing::TestWithParam<CleanCase> {};
 
 TEST_P(CheckClean, Downloadable) {
-    const CheckRun r = check({GetParam().path});
+    const test::Run r = check({GetParam().path});
     EXPECT_EQ(r.status, 0) << r.out << r.err;
     EXPECT_EQ(r.out, std::string("size ") + GetParam().size + " of 8704 bytes\nchecksum " +
                          GetParam().checksum + "\n0 error(s), 0 warning(s): can be downloaded\n");
@@ -52,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Check, EveryKindOfErrorWithItsLogic) {
-    const CheckRun r = check({kCliDir + "check_errors.vlp"});
+    const test::Run r = check({kCliDir + "check_errors.vlp"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "");
     const char* const expected[] = {
@@ -102,10 +96,10 @@ TEST(Check, ProgramLargerThanTheAreaIsRefused) {
 }
 
 TEST(Check, Usage) {
-    const CheckRun none = check({});
+    const test::Run none = check({});
     EXPECT_EQ(none.status, 2);
     EXPECT_NE(none.err.find("usage: velmora-cli check FILE.vlp"), std::string::npos);
-    const CheckRun missing = check({kCliDir + "no_such_project.vlp"});
+    const test::Run missing = check({kCliDir + "no_such_project.vlp"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_FALSE(missing.err.empty());
 }

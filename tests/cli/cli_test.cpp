@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "run_cli.h"
 
 #include <gtest/gtest.h>
 
@@ -7,16 +8,7 @@
 namespace velmora::cli {
 namespace {
 
-struct Run {
-    int status;
-    std::string out, err;
-};
-
-Run run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::run;
 
 TEST(Cli, HelpListsTheCommonOptions) {
     const auto r = run({"--help"});

@@ -3,6 +3,7 @@
 // contact after it, a CUP with CU and R rows, a byte comparison in series with contacts, an
 // arithmetic box and a word move; addresses from the shipped memory map.
 #include "cli/cli.h"
+#include "run_cli.h"
 
 #include <gtest/gtest.h>
 
@@ -16,16 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
-    int status;
-    std::string out, err;
-};
-
-Run run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::run;
 
 const std::string kMap = std::string(VELMORA_DATA_DIR) + "/Enderecos.txt";
 const std::string kExample = std::string(VELMORA_CLI_TEST_DIR) + "/compile_example.vlp";

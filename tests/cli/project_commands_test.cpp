@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "run_cli.h"
 
 #include "core/project/file_framing.h"
 #include "core/text/atomic_file.h"
@@ -14,16 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-CliRun run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::run;
 
 const std::vector<std::string> kPlain = {"#",
                                          "#CONFIGGERAL",
@@ -61,7 +53,7 @@ protected:
 TEST_F(ProjectCommands, DumpPrintsTheUnscrambledText) {
     const auto path = dir / "a.vlp";
     ASSERT_TRUE(text::writeFileAtomic(path, scrambled(kPlain)));
-    const CliRun r = run({"dump", path.string()});
+    const test::Run r = run({"dump", path.string()});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, text::joinCrLf(kPlain)); // the file's own 1252 bytes
 }
@@ -71,7 +63,7 @@ TEST_F(ProjectCommands, DumpReportsProblems) {
     truncated.pop_back();
     const auto path = dir / "t.vlp";
     ASSERT_TRUE(text::writeFileAtomic(path, scrambled(truncated)));
-    CliRun r = run({"dump", path.string()});
+    test::Run r = run({"dump", path.string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("damaged"), std::string::npos);
     EXPECT_EQ(r.out, text::joinCrLf(truncated));
@@ -86,7 +78,7 @@ TEST_F(ProjectCommands, ConvertBetweenPlainAndScrambled) {
     const auto in = dir / "in.vlp";
     ASSERT_TRUE(text::writeFileAtomic(in, text::joinCrLf(kPlain)));
     const auto scrambledOut = dir / "s.vlp";
-    CliRun r = run({"convert", in.string(), scrambledOut.string()});
+    test::Run r = run({"convert", in.string(), scrambledOut.string()});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto bytes = text::readFileBytes(scrambledOut);
     ASSERT_TRUE(bytes);
@@ -108,7 +100,7 @@ TEST_F(ProjectCommands, ConvertRefusesADamagedFileAndWritesNothing) {
     truncated.pop_back();
     const auto in = dir / "in.vlp";
     ASSERT_TRUE(text::writeFileAtomic(in, text::joinCrLf(truncated)));
-    const CliRun r = run({"convert", in.string(), (dir / "out.vlp").string()});
+    const test::Run r = run({"convert", in.string(), (dir / "out.vlp").string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("damaged"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "out.vlp"));
